@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+// Each command returns the process exit code: 0 on success, 1 on a refused or failed action,
+// 2 on a wrong call.
+namespace cli {
+
+int runInit(const QStringList& args);
+int runList(const QStringList& args);
+int runExport(const QStringList& args);
+int runImport(const QStringList& args);
+
+// Opens the program folder's database as the one connection; prints why when it cannot.
+bool openDatabase();
+
+} // namespace cli

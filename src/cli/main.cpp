@@ -1,0 +1,50 @@
+// velmora-cli: the program's data without a window. Every command shares its logic with the desktop
+// program; errors go to stderr and give a non-zero exit code.
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+const char* kUsage = "Aufruf: velmora-cli [--home ORDNER] BEFEHL\n"
+                     "Befehle:\n"
+                     "  init                      Programmordner anlegen (Datenbank nur, wenn sie fehlt)\n"
+                     "  list                      gespeicherte Anträge nach Namen auflisten\n"
+                     "  export NAME [DATEI]       einen Antrag als JSON ausgeben\n"
+                     "  import DATEI              einen Antrag aus JSON übernehmen\n"
+                     "  estimate NAME [--rent-level 1-6] [--date JJJJ-MM-TT] [--json]\n"
+                     "                            voraussichtliche Leistungen berechnen\n";
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const int home = args.indexOf(QStringLiteral("--home"));
+    if (home >= 0) {
+        if (home + 1 >= args.size()) {
+            QTextStream(stderr) << "--home braucht einen Ordner.\n" << kUsage;
+            return 2;
+        }
+        qputenv("VELMORA_HOME", args.at(home + 1).toLocal8Bit());
+        args.remove(home, 2);
+    }
+    if (args.isEmpty()) {
+        QTextStream(stderr) << kUsage;
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("init"))
+        return cli::runInit(args);
+    if (command == QLatin1String("list"))
+        return cli::runList(args);
+    if (command == QLatin1String("export"))
+        return cli::runExport(args);
+    if (command == QLatin1String("import"))
+        return cli::runImport(args);
+    QTextStream(stderr) << "Unbekannter Befehl: " << command << "\n" << kUsage;
+    return 2;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A program folder of its own for one test: laid out by the same function as `velmora-cli init`,
+// with a fresh database from the dictionary, VELMORA_HOME pointing at it and MainObject connected.
+class TestHome {
+public:
+    explicit TestHome(bool connect = true);
+    ~TestHome();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const;
+    bool ok() const { return m_ok; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+// Answers the program's message boxes in tests and records what they said.
+class ScriptedMessages {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages();
+    // The answers to the next confirmations, in order; when they run out, confirmations get `fallback`.
+    void answer(std::initializer_list<store::Answer> answers) { m_answers << answers; }
+    void setFallback(store::Answer fallback) { m_fallback = fallback; }
+    QStringList texts() const;
+    QList<store::Message> shown() const { return m_shown; }
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<store::Answer> m_answers;
+    QList<store::Message> m_shown;
+    store::Answer m_fallback = store::Answer::Yes;
+};
+
+// Logs a user in directly (as the login dialog would) and creates an application named `name`;
+// returns its identifier.
+QString createTestApplication(const QString& name = QStringLiteral("Test"));
