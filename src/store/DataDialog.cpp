@@ -1,0 +1,280 @@
+#include "DataDialog.h"
+
+#include "FixedGrid.h"
+#include "Paths.h"
+#include "ServerObjects.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace store {
+
+namespace {
+int loadingDepth = 0;
+}
+
+bool isLoading() { return loadingDepth > 0; }
+LoadScope::LoadScope() { ++loadingDepth; }
+LoadScope::~LoadScope() { --loadingDepth; }
+
+void showHelpFile(QTextBrowser* browser, int number)
+{
+    const QString path = programPath(QStringLiteral("Daten/Tooltips/%1.htm").arg(number));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        browser->setHtml(QStringLiteral("<p style=\"color:#800000\">Der Hilfetext %1.htm ist nicht vorhanden. "
+                                        "Bitte prüfen Sie, ob das Programm vollständig installiert ist "
+                                        "(Ordner Daten/Tooltips).</p>")
+                             .arg(number));
+        return;
+    }
+    browser->setSearchPaths({QFileInfo(path).absolutePath()});
+    browser->setHtml(QString::fromUtf8(file.readAll()));
+}
+
+HelpHooks& help()
+{
+    static HelpHooks hooks;
+    return hooks;
+}
+
+DialogRegistry& DialogRegistry::instance()
+{
+    static DialogRegistry registry;
+    return registry;
+}
+
+void DialogRegistry::registerFactory(int panel, std::function<DataDialog*()> factory)
+{
+    m_factories.insert(panel, std::move(factory));
+}
+
+bool DialogRegistry::hasFactory(int panel) const { return m_factories.contains(panel); }
+
+DataDialog* DialogRegistry::dialog(int panel, bool create)
+{
+    if (DataDialog* d = m_dialogs.value(panel))
+        return d;
+    if (!create || !m_factories.contains(panel))
+        return nullptr;
+    DataDialog* d = m_factories.value(panel)();
+    m_dialogs.insert(panel, d);
+    if (m_host)
+        m_host(d);
+    return d;
+}
+
+void DialogRegistry::clear()
+{
+    m_factories.clear();
+    m_dialogs.clear();
+    m_host = nullptr;
+}
+
+} // namespace store
+
+namespace {
+
+QToolButton* pictureButton(const QString& picture, const QString& text, const QString& hint, QWidget* parent)
+{
+    auto* b = new QToolButton(parent);
+    b->setIcon(QIcon(store::programPath(QStringLiteral("Daten/Bilder/") + picture)));
+    b->setIconSize(QSize(28, 28));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+} // namespace
+
+DataDialog::DataDialog(int panel, const QString& objectName, QWidget* parent)
+    : DataDialog(panel, objectName, Frame{}, parent)
+{
+}
+
+DataDialog::DataDialog(int panel, const QString& objectName, Frame frame, QWidget* parent)
+    : QWidget(parent), m_panel(panel), m_frame(frame)
+{
+    setObjectName(objectName);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* header = new QFrame(this);
+    header->setObjectName(QStringLiteral("HeaderPanel"));
+    header->setStyleSheet(QStringLiteral("#HeaderPanel { border-image: url(%1) 0 0 0 0 stretch stretch; }")
+                              .arg(store::programPath(QStringLiteral("Daten/Bilder/header.png"))));
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(10, 4, 6, 4);
+    Label1 = new QLabel(header);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(QStringLiteral("color: navy; font-size: 19px; font-weight: bold; font-style: italic;"));
+    Label1->setMinimumWidth(260);
+    Label1->setWordWrap(true);
+    headerLayout->addWidget(Label1, 2);
+    if (frame.shortHelp) {
+        WebBrowser1 = new QTextBrowser(header);
+        WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+        WebBrowser1->setOpenLinks(false);
+        WebBrowser1->setFixedHeight(70);
+        WebBrowser1->setFrameShape(QFrame::NoFrame);
+        WebBrowser1->setStyleSheet(QStringLiteral("background: rgba(255,255,255,180);"));
+        headerLayout->addWidget(WebBrowser1, 5);
+        HelpButton = pictureButton(QStringLiteral("help.png"), QString(),
+                                   QStringLiteral("Ausführliche Hilfe anfordern"), header);
+        HelpButton->setObjectName(QStringLiteral("HelpButton"));
+        headerLayout->addWidget(HelpButton);
+        connect(HelpButton, &QToolButton::clicked, this, [this] {
+            const Page* p = currentPage() >= 0 && currentPage() < m_pages.size() ? &m_pages.at(currentPage()) : nullptr;
+            if (p && p->help && store::help().showHelp)
+                store::help().showHelp(2000 + p->help);
+        });
+    }
+    layout->addWidget(header);
+
+    m_stack = new QStackedWidget(this);
+    layout->addWidget(m_stack, 1);
+    connect(m_stack, &QStackedWidget::currentChanged, this, &DataDialog::onPageShown);
+
+    if (frame.navigation) {
+        auto* bottom = new QFrame(this);
+        bottom->setObjectName(QStringLiteral("BottomPanel"));
+        bottom->setStyleSheet(QStringLiteral("#BottomPanel { background: rgb(198,198,255); }"));
+        auto* bottomLayout = new QHBoxLayout(bottom);
+        bottomLayout->setContentsMargins(8, 2, 8, 2);
+        SpeedButton2 = pictureButton(QStringLiteral("back.png"), QStringLiteral("Zurück"),
+                                     QStringLiteral("Zur vorherigen Seite"), bottom);
+        SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+        SpeedButton1 = pictureButton(QStringLiteral("forward.png"), QStringLiteral("Weiter"),
+                                     QStringLiteral("Zur nächsten Seite"), bottom);
+        SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+        SpeedButton1->setLayoutDirection(Qt::RightToLeft);
+        bottomLayout->addWidget(SpeedButton2);
+        bottomLayout->addStretch(1);
+        bottomLayout->addWidget(SpeedButton1);
+        layout->addWidget(bottom);
+        connect(SpeedButton1, &QToolButton::clicked, this, [this] { forward(); });
+        connect(SpeedButton2, &QToolButton::clicked, this, [this] { back(); });
+    }
+}
+
+int DataDialog::addPage(const Page& page)
+{
+    auto* scroll = new QScrollArea(m_stack);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setObjectName(QStringLiteral("ScrollBox%1").arg(m_pages.size() + 1));
+    page.content->setObjectName(page.content->objectName().isEmpty()
+                                    ? QStringLiteral("TabSheet%1").arg(m_pages.size() + 1)
+                                    : page.content->objectName());
+    page.content->setAutoFillBackground(false);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea { border-image: url(%1) 0 0 0 0 stretch stretch; } "
+                                         "QScrollArea > QWidget > QWidget { background: transparent; }")
+                              .arg(store::programPath(QStringLiteral("Daten/Bilder/page.png"))));
+    scroll->setWidget(page.content);
+    m_pages.append(page);
+    // Adding the first page selects it without a page change that the dialog has asked for.
+    const QSignalBlocker block(m_stack);
+    return m_stack->addWidget(scroll);
+}
+
+QWidget* DataDialog::pageWidget(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? m_pages.at(index).content : nullptr;
+}
+
+QString DataDialog::titleOf(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? m_pages.at(index).title : QString();
+}
+
+void DataDialog::refreshTitle() { Label1->setText(titleOf(currentPage())); }
+
+void DataDialog::loadPage(int index)
+{
+    if (index < 0 || index >= m_pages.size() || !m_pages.at(index).load)
+        return;
+    store::LoadScope loading;
+    m_pages.at(index).load();
+}
+
+void DataDialog::onPageShown(int index)
+{
+    if (index < 0 || index >= m_pages.size() || !m_pages.at(index).help)
+        return;
+    if (WebBrowser1)
+        store::showHelpFile(WebBrowser1, 1000 + m_pages.at(index).help);
+    if (store::help().showHelpAuto)
+        store::help().showHelpAuto(2000 + m_pages.at(index).help);
+}
+
+void DataDialog::ShowPage(int index)
+{
+    if (MainObject)
+        MainObject->MarkNavItem(m_panel, index);
+    const bool changed = m_stack->currentIndex() != index;
+    m_stack->setCurrentIndex(index);
+    if (!changed)
+        onPageShown(index);
+    refreshTitle();
+    loadPage(index);
+    show();
+    raise();
+    if (QWidget* w = parentWidget())
+        w->raise();
+}
+
+void DataDialog::goToPage(int index)
+{
+    m_stack->setCurrentIndex(index);
+    refreshTitle();
+    loadPage(index);
+    if (MainObject)
+        MainObject->MarkNavItem(m_panel, index);
+}
+
+void DataDialog::forward()
+{
+    if (currentPage() < pageCount() - 1)
+        goToPage(currentPage() + 1);
+    else
+        showNeighbour(m_panel, +1);
+}
+
+void DataDialog::back()
+{
+    if (currentPage() > 0)
+        goToPage(currentPage() - 1);
+    else
+        showNeighbour(m_panel, -1);
+}
+
+void DataDialog::showNeighbour(int fromPanel, int step)
+{
+    store::DialogRegistry& registry = store::DialogRegistry::instance();
+    for (int p = fromPanel + step; p >= store::kFirstChainedPanel && p <= store::kLastChainedPanel; p += step) {
+        if (!registry.hasFactory(p))
+            continue;
+        DataDialog* d = registry.dialog(p);
+        if (!d || d->pageCount() == 0)
+            continue;
+        d->ShowPage(step > 0 ? 0 : d->pageCount() - 1);
+        return;
+    }
+}
+
+void DataDialog::deactivate()
+{
+    QWidget* page = pageWidget(currentPage());
+    if (!page)
+        return;
+    for (FixedGrid* grid : page->findChildren<FixedGrid*>())
+        grid->save(); // a grid save never reports its failures
+}
