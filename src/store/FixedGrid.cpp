@@ -157,7 +157,8 @@ FixedGrid::FixedGrid(int rows, const QVector<GridColumn>& columns, QWidget* pare
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setDefaultSectionSize(22);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns.size(); ++c)
             setItem(r, c, new QTableWidgetItem);

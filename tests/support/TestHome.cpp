@@ -68,3 +68,8 @@ QString createTestApplication(const QString& name)
         return {};
     return MainObject->AntragIdent;
 }
+
+void clickBox(QAbstractButton* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(qMin(8, box->width() / 2), box->height() / 2));
+}

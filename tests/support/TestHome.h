@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 
+#include <QAbstractButton>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -38,6 +39,10 @@ private:
     QList<store::Message> m_shown;
     store::Answer m_fallback = store::Answer::Yes;
 };
+
+// Clicks a check box or button on its indicator, as a user would; a plain mouseClick aims at the
+// widget's centre, which in a stretched layout lies beyond the caption and misses.
+void clickBox(QAbstractButton* box);
 
 // Logs a user in directly (as the login dialog would) and creates an application named `name`;
 // returns its identifier.
