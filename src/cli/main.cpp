@@ -1,6 +1,7 @@
 // velmora-cli: the program's data without a window. Every command shares its logic with the desktop
 // program; errors go to stderr and give a non-zero exit code.
 #include "Commands.h"
+#include "EstimateCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
         return cli::runExport(args);
     if (command == QLatin1String("import"))
         return cli::runImport(args);
+    if (command == QLatin1String("estimate"))
+        return cli::runEstimate(args);
     QTextStream(stderr) << "Unbekannter Befehl: " << command << "\n" << kUsage;
     return 2;
 }

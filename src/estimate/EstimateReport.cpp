@@ -23,13 +23,16 @@ template <size_t N> QJsonArray numbers(const std::array<double, N>& values) {
     return a;
 }
 
-// A plain text table: the first column left-aligned, the others right-aligned.
+// A plain text table: amounts right-aligned, texts (the columns named in `textColumns`) left-aligned.
 class TextTable {
 public:
-    explicit TextTable(QStringList header) { m_rows << header; }
+    explicit TextTable(QStringList header, QList<int> textColumns = {0})
+        : m_text(std::move(textColumns)) {
+        if (!header.join(QString()).isEmpty()) m_rows << header;
+    }
     void add(QStringList row) { m_rows << row; }
 
-    QString render(const QString& indent = QStringLiteral("  ")) const {
+    QString render() const {
         QVector<int> width;
         for (const QStringList& row : m_rows) {
             width.resize(std::max<int>(width.size(), row.size()));
@@ -38,10 +41,10 @@ public:
         }
         QString out;
         for (const QStringList& row : m_rows) {
-            QString line = indent;
+            QString line = QStringLiteral("  ");
             for (int c = 0; c < row.size(); ++c) {
                 if (c > 0) line += QStringLiteral("  ");
-                line += c == 0 ? row[c].leftJustified(width[c]) : row[c].rightJustified(width[c]);
+                line += m_text.contains(c) ? row[c].leftJustified(width[c]) : row[c].rightJustified(width[c]);
             }
             while (line.endsWith(QLatin1Char(' ')))
                 line.chop(1);
@@ -52,6 +55,7 @@ public:
 
 private:
     QList<QStringList> m_rows;
+    QList<int> m_text;
 };
 
 QString section(int index, const QString& body, const QString& total) {
@@ -148,7 +152,7 @@ QString estimateToText(const EstimateResult& r) {
                      formatMoney(p.rate, true)});
     out += section(0, persons.render(), formatMoney(r.ratesTotal));
 
-    TextTable needs(captions::additionalNeedColumns());
+    TextTable needs(captions::additionalNeedColumns(), {0, 4});
     for (const AdditionalNeed& a : r.additionalNeeds)
         needs.add({a.name, formatMoney(a.pregnancy, true), formatMoney(a.singleParent, true),
                    formatMoney(a.disability, true), a.dietText, formatMoney(a.diet, true),
