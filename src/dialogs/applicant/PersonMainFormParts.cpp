@@ -1,0 +1,163 @@
+#include "PersonMainFormPages.h"
+
+#include "Editors.h"
+#include "Messages.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace personform {
+
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* lineEdit(const QString& name, QWidget* parent, int minimumWidth) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (minimumWidth > 0) edit->setMinimumWidth(minimumWidth);
+    return edit;
+}
+
+DateEdit* dateEdit(const QString& name, QWidget* parent) {
+    auto* edit = new DateEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 24);
+    return edit;
+}
+
+QLabel* label(const QString& caption, QWidget* parent, const QString& name) {
+    auto* l = new QLabel(caption, parent);
+    if (!name.isEmpty()) l->setObjectName(name);
+    return l;
+}
+
+QLabel* question(const QString& caption, QWidget* parent, const QString& name) {
+    QLabel* l = label(caption, parent, name);
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return l;
+}
+
+QGroupBox* groupBox(const QString& name, const QString& title, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    box->setStyleSheet(
+        QStringLiteral("QGroupBox { background: rgba(255,255,255,200); border: 1px solid #9a9acd; "
+                       "border-radius: 4px; margin-top: 1.4em; padding: 6px; } "
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; "
+                       "color: navy; font-weight: bold; }"));
+    return box;
+}
+
+void setShown(std::initializer_list<QWidget*> widgets, bool shown) {
+    for (QWidget* w : widgets)
+        w->setVisible(shown);
+}
+
+void keepSpace(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* w : widgets) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+}
+
+void warnWhenNoDate(DateEdit* edit, const QString& caption) {
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, caption] {
+        const QString text = edit->text().trimmed();
+        if (edit->isAcceptable()) {
+            edit->setProperty("warnedText", QVariant());
+            return;
+        }
+        // Once per text: the message box takes the focus, which finishes the editing again.
+        if (edit->property("warnedText").toString() == text) return;
+        edit->setProperty("warnedText", text);
+        store::Messages::information(
+            QStringLiteral("„%1“ ist kein gültiges Datum für „%2“.\nBitte geben Sie das "
+                           "Datum in der Form TT.MM.JJJJ ein, zum Beispiel 24.12.1980.\n"
+                           "Bis dahin bleibt die bisher gespeicherte Angabe erhalten.")
+                .arg(text, caption));
+    });
+}
+
+QWidget* pageContent(const QString& name) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(12);
+    return page;
+}
+
+WrappedCheckBox::WrappedCheckBox(const QString& name, const QString& caption, QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    m_box = checkBox(name, QString(), this);
+    m_box->setAccessibleName(caption);
+    m_caption = label(caption, this, name + QStringLiteral("Caption"));
+    m_caption->setWordWrap(true);
+    m_caption->installEventFilter(this);
+    layout->addWidget(m_box, 0, Qt::AlignTop);
+    layout->addWidget(m_caption, 1);
+}
+
+bool WrappedCheckBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_caption && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_box->isEnabled()) {
+        m_box->setFocus(Qt::MouseFocusReason);
+        m_box->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+ExemptionRows exemptionRows(int page, QWidget* parent) {
+    ExemptionRows rows;
+    rows.widget = new QWidget(parent);
+    rows.widget->setObjectName(QStringLiteral("ExemptionRows%1").arg(page));
+    auto* grid = new QGridLayout(rows.widget);
+    grid->setContentsMargins(24, 2, 0, 2);
+    grid->setHorizontalSpacing(18);
+    rows.subsidyCaption =
+        label(QStringLiteral("Wegen Befreiung von der Versicherungspflicht beantrage ich einen "
+                             "Zuschuss zu den Beiträgen:"),
+              rows.widget, QStringLiteral("SubsidyCaption%1").arg(page));
+    rows.noticeCaption =
+        label(QStringLiteral("Die Bescheide über die Befreiung von der Versicherungspflicht und den "
+                             "aktuellen Bescheid über die Höhe des monaltichen Beitrages lege ich "
+                             "bei für:"),
+              rows.widget, QStringLiteral("NoticeCaption%1").arg(page));
+    rows.subsidyCaption->setWordWrap(true);
+    rows.noticeCaption->setWordWrap(true);
+    const QString captions[] = {QStringLiteral("Krankenversicherung"), QStringLiteral("Pflegeversicherung"),
+                                QStringLiteral("Rentenversicherung")};
+    const QString kinds[] = {QStringLiteral("Kv"), QStringLiteral("Pv"), QStringLiteral("Rv")};
+    grid->addWidget(rows.subsidyCaption, 0, 0, 1, 4);
+    for (int i = 0; i < 3; ++i) {
+        QCheckBox* box =
+            checkBox(QStringLiteral("Subsidy%1%2").arg(kinds[i]).arg(page), captions[i], rows.widget);
+        grid->addWidget(box, 1, i);
+        rows.boxes << box;
+    }
+    grid->addWidget(rows.noticeCaption, 2, 0, 1, 4);
+    for (int i = 0; i < 3; ++i) {
+        QCheckBox* box =
+            checkBox(QStringLiteral("Notice%1%2").arg(kinds[i]).arg(page), captions[i], rows.widget);
+        grid->addWidget(box, 3, i);
+        rows.boxes << box;
+    }
+    grid->setColumnStretch(3, 1);
+    return rows;
+}
+
+} // namespace personform
