@@ -167,6 +167,13 @@ FixedGrid::FixedGrid(int rows, const QVector<GridColumn>& columns, QWidget* pare
     connect(qApp, &QApplication::focusChanged, this, &FixedGrid::onFocusChanged);
 }
 
+FixedGrid::~FixedGrid()
+{
+    // Destroying a focused grid moves the focus away; that is no user leaving it, and the slot would
+    // otherwise run on a half-destroyed grid.
+    disconnect(qApp, &QApplication::focusChanged, this, &FixedGrid::onFocusChanged);
+}
+
 void FixedGrid::setStorage(const GridStorage& storage) { m_storage = storage; }
 
 QVariant FixedGrid::emptyValue(int column) const

@@ -47,6 +47,7 @@ class FixedGrid : public QTableWidget {
     Q_OBJECT
 public:
     FixedGrid(int rows, const QVector<GridColumn>& columns, QWidget* parent = nullptr);
+    ~FixedGrid() override;
 
     void setStorage(const GridStorage& storage);
     const QVector<GridColumn>& gridColumns() const { return m_columns; }
