@@ -12,6 +12,11 @@ namespace estimate {
 
 namespace {
 
+StatementObserver& observer() {
+    static StatementObserver instance;
+    return instance;
+}
+
 // Runs the statements of one read; the first failure stops every later statement and is kept, so
 // that the caller reports exactly one engine message.
 class Statements {
@@ -22,6 +27,7 @@ public:
     // Calls `each` for every row of the statement.
     template <typename F> void rows(const QString& sql, const store::Values& values, F each) {
         if (failed()) return;
+        if (observer()) observer()(sql, values);
         store::Rows r = store::select(sql, values, store::OnError::Ignore);
         if (!r.ok()) {
             m_error = r.query().lastError().text();
@@ -253,6 +259,10 @@ bool ReadEstimateInput(const QString& application, const QDate& day, EstimateInp
         return false;
     }
     return true;
+}
+
+void SetStatementObserver(StatementObserver o) {
+    observer() = std::move(o);
 }
 
 std::optional<EstimateParameters> LoadProgramParameters(QString* error) {

@@ -5,6 +5,8 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariantList>
+#include <functional>
 #include <optional>
 
 namespace estimate {
@@ -14,6 +16,11 @@ namespace estimate {
 // SETTING.INI. The user's choices are left at their defaults. False when a statement fails; `error`
 // then holds the engine's message and `input` is incomplete.
 bool ReadEstimateInput(const QString& application, const QDate& day, EstimateInput* input, QString* error);
+
+// Sees every statement the reader runs, with its values, before it runs (the benchmark replays them
+// bare to weigh the reader against its own statements). An empty observer removes it.
+using StatementObserver = std::function<void(const QString& sql, const QVariantList& values)>;
+void SetStatementObserver(StatementObserver observer);
 
 // The parameter file of the program folder.
 std::optional<EstimateParameters> LoadProgramParameters(QString* error);
