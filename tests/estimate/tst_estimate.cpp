@@ -325,7 +325,7 @@ void TestEstimate::adequateArea_data() {
     QTest::newRow("flat 5") << 5 << true << false << 120.0;
     QTest::newRow("house 2") << 2 << false << true << 90.0;
     QTest::newRow("house 4") << 4 << false << true << 130.0;
-    // Kept as described: the formula for five persons gives a house less than the table's four.
+    // Kept on purpose: the formula for five persons gives a house less than the table's four.
     QTest::newRow("house 5") << 5 << false << true << 120.0;
     QTest::newRow("house 6") << 6 << false << true << 140.0;
     QTest::newRow("house wins over flat") << 3 << true << true << 110.0;

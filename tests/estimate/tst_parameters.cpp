@@ -75,7 +75,7 @@ void TestParameters::deliveredFileLoads() {
     QCOMPARE(int(s.diets.size()), 21);
     QCOMPARE(s.diets[0].text, QStringLiteral("Keine (hier auswählen)"));
     QCOMPARE(s.diets[20].text, QStringLiteral("Zöliakie, Sprue (Glutenfreie Kost)"));
-    // The two factors whose captions say otherwise stay as described.
+    // The two factors whose captions say otherwise (18 %, 2/3) keep their own values.
     QCOMPARE(s.warmWaterShare, 0.19);
     QCOMPARE(s.supplementShare, 0.66);
 }
