@@ -51,7 +51,7 @@ QString col(const char* name) {
     return QString::fromLatin1(name);
 }
 
-// One entry a line, UTF-8; a final newline, a Windows line end and an empty last line are no entries.
+// One entry a line, UTF-8; Windows line ends and empty lines at the end are no entries.
 bool readRelationList(const QString& fileName, int needed, QStringList* entries) {
     const QString relative = QStringLiteral("Daten/Default/") + fileName;
     QFile file(store::programPath(relative));
@@ -67,7 +67,7 @@ bool readRelationList(const QString& fileName, int needed, QStringList* entries)
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     if (lines.size() < needed) {
         store::Messages::error(
             QStringLiteral("Die Liste der Verwandtschaftsverhältnisse „%1“ enthält %2 Einträge, "
