@@ -1,0 +1,51 @@
+#include "ToolTipWindow.h"
+
+#include "DataDialog.h"
+#include "ShellWidgets.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TToolTipWindowDlg* ToolTipWindowDlg = nullptr;
+
+TToolTipWindowDlg::TToolTipWindowDlg(QWidget* parent)
+    : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("ToolTipWindowDlg"));
+    setWindowTitle(QStringLiteral("ToolTip"));
+    // It comes up beside the data dialogs without taking the keyboard from them.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(400, 657);
+    move(624, 114);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QFrame* header = shell::headerStrip(QStringLiteral("Ausfüllhinweise"), this);
+    CheckBox1 = new QCheckBox(QStringLiteral("nicht mehr automatisch öffnen"), header);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setStyleSheet(QStringLiteral("color: navy;"));
+    static_cast<QHBoxLayout*>(header->layout())->addWidget(CheckBox1);
+    layout->addWidget(header);
+
+    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setOpenLinks(false);
+    WebBrowser1->setFrameShape(QFrame::NoFrame);
+    auto* body = new QWidget(this);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(8, 6, 4, 4);
+    bodyLayout->addWidget(WebBrowser1);
+    layout->addWidget(body, 1);
+}
+
+void TToolTipWindowDlg::ShowHelpAuto(int number) {
+    if (CheckBox1->isChecked()) return;
+    ShowHelp(number);
+}
+
+void TToolTipWindowDlg::ShowHelp(int number) {
+    m_number = number;
+    store::showHelpFile(WebBrowser1, number);
+    show();
+    raise();
+}
