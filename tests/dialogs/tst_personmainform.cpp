@@ -2,6 +2,7 @@
 // back, and the relationship lists.
 #include "tst_personmainform.h"
 
+#include "Application.h"
 #include "Paths.h"
 
 #include <QDir>
@@ -90,6 +91,7 @@ private slots:
     void relationListIsReadLineByLine();
     void brokenRelationListStopsTheLoad_data();
     void brokenRelationListStopsTheLoad();
+    void householdIsAsLeftAfterARestart();
 };
 
 void PersonMainFormTest::newApplicationShowsTheApplicant() {
@@ -503,6 +505,94 @@ void PersonMainFormTest::brokenRelationListStopsTheLoad() {
     f.showPage(0);
     QVERIFY(f.dialog->pageWidget(0)->isEnabled());
     QCOMPARE(f.find<QLineEdit>("BirthTownEdit")->text(), QStringLiteral("Bonn"));
+}
+
+void PersonMainFormTest::householdIsAsLeftAfterARestart() {
+    QString partner, son, daughter;
+    auto f = std::make_unique<PersonsFixture>();
+    const QString application = f->application;
+    const auto page = [&f](int index) {
+        while (f->dialog->currentPage() < index)
+            clickBox(f->dialog->SpeedButton1);
+        while (f->dialog->currentPage() > index)
+            clickBox(f->dialog->SpeedButton2);
+    };
+    const auto field = [&f](const char* name) { return f->find<QLineEdit>(name); };
+    const auto box = [&f](const char* name) { return f->find<QAbstractButton>(name); };
+
+    partner = f->addPerson();
+    typeText(field("NameEdit"), "Yılmaz");
+    typeText(field("FirstNameEdit"), "Mehmet");
+    typeText(field("BirthdayEdit"), "03.04.1979");
+    clickBox(box("GermanBox"));
+    page(1);
+    typeText(field("KvSignYes"), "AOK Nordwest");
+    page(3);
+    clickBox(box("RvNo"));
+    clickBox(box("RvApplied"));
+    page(0);
+
+    son = f->addPerson();
+    typeText(field("NameEdit"), "Yılmaz");
+    typeText(field("FirstNameEdit"), "Can");
+    typeText(field("RelationEdit"), "Sohn");
+    page(2);
+    clickBox(box("AgeNo"));
+    typeText(field("MainName"), "Yılmaz");
+    page(0);
+
+    daughter = f->addPerson();
+    typeText(field("NameEdit"), "Yılmaz");
+    typeText(field("FirstNameEdit"), "Elif");
+    typeText(field("RelationEdit"), "Tochter");
+    clickBox(box("SchoolBox"));
+    choose(f->find<QComboBox>("MonthCombo"), 6);
+    page(4);
+    clickBox(box("CostlyFoodBox"));
+
+    // Switching between persons and pages shows each one's own answers.
+    f->selectRow(1);
+    page(1);
+    QCOMPARE(field("KvSignYes")->text(), QStringLiteral("AOK Nordwest"));
+    f->selectRow(3);
+    QCOMPARE(field("KvSignYes")->text(), QString());
+    page(4);
+    QVERIFY(box("CostlyFoodBox")->isChecked());
+    page(0);
+    f->selectRow(2);
+    f->messages.answer({store::Answer::Yes});
+    clickBox(f->dialog->DeleteButton);
+
+    // Restart: a new connection, the application opened again, a new dialog.
+    f->dialog.reset();
+    delete MainObject;
+    MainObject = new TMainObject;
+    QVERIFY(MainObject->ConnectDatabase());
+    QVERIFY(store::openApplication(application));
+    f->dialog = std::make_unique<TPersonMainFormDlg>();
+    f->dialog->ShowPage(0);
+
+    QCOMPARE(f->rows(), 3);
+    QCOMPARE(f->cell(1, NameColumn), QStringLiteral("Yılmaz"));
+    QCOMPARE(f->cell(1, FirstNameColumn), QStringLiteral("Mehmet"));
+    QCOMPARE(f->cell(1, BirthdayColumn), QStringLiteral("03.04.1979"));
+    QCOMPARE(f->cell(2, FirstNameColumn), QStringLiteral("Elif"));
+    QCOMPARE(rowsOfPerson(son), 0);
+    f->selectRow(1);
+    QVERIFY(box("GermanBox")->isChecked());
+    page(1);
+    QCOMPARE(field("KvSignYes")->text(), QStringLiteral("AOK Nordwest"));
+    page(3);
+    QVERIFY(box("RvNo")->isChecked());
+    QVERIFY(box("RvApplied")->isChecked());
+    f->selectRow(2);
+    page(0);
+    QCOMPARE(field("RelationEdit")->text(), QStringLiteral("Tochter"));
+    QVERIFY(box("SchoolBox")->isChecked());
+    QCOMPARE(f->find<QComboBox>("MonthCombo")->currentText(), QStringLiteral("Juli"));
+    page(4);
+    QVERIFY(box("CostlyFoodBox")->isChecked());
+    QCOMPARE(stored(daughter, "PRS_NUMBER").toInt(), 4);
 }
 
 QTEST_MAIN(PersonMainFormTest)

@@ -96,6 +96,8 @@ void TPersonMainFormDlg::buildPersonList() {
     PersonMainTRee->setSelectionMode(QAbstractItemView::SingleSelection);
     PersonMainTRee->setFixedHeight(118);
     PersonMainTRee->header()->setStretchLastSection(false);
+    PersonMainTRee->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    PersonMainTRee->header()->setSectionResizeMode(FirstNameColumn, QHeaderView::Stretch);
     PersonMainTRee->setColumnWidth(TypeColumn, 150);
     PersonMainTRee->setColumnWidth(NameColumn, 220);
     PersonMainTRee->setColumnWidth(FirstNameColumn, 220);

@@ -63,7 +63,6 @@ RelativeBlock relativeBlock(const QString& prefix, QWidget* parent) {
     QLabel* numberLabel =
         label(QStringLiteral("Krankenversicherten-Nr."), b.widget, prefix + QStringLiteral("KvNumberLabel"));
     b.fund = {signLabel, b.kvSign, numberLabel, b.kvNumber};
-    keepSpace({signLabel, b.kvSign, numberLabel, b.kvNumber});
 
     grid->addWidget(label(QStringLiteral("Name"), b.widget), 0, 0);
     grid->addWidget(b.name, 0, 1);
@@ -124,8 +123,7 @@ QWidget* InsurancePages::createHealth() {
         label(QStringLiteral("Krankenversicherten-Nr."), box, QStringLiteral("KvNumberLastLabel"));
     m_kvNumberLast = lineEdit(QStringLiteral("KvNumberLast"), box, 160);
     m_exemption1 = exemptionRows(1, box);
-    keepSpace(
-        {m_kvSignYes, m_kvNumberYesLabel, m_kvNumberYes, m_kvSignLast, m_kvNumberLastLabel, m_kvNumberLast});
+    keepSpace({m_kvSignYes, m_kvNumberYesLabel, m_kvNumberYes});
 
     grid->addWidget(yes, 0, 0, 1, 2);
     grid->addWidget(m_kvSignYes, 0, 2);
@@ -297,7 +295,7 @@ QWidget* InsurancePages::createPension() {
         QStringLiteral("RvExempt"),
         QStringLiteral("von der Rentenversicherungspflicht befreit und/oder privat versichert"), box);
     m_exemption3 = exemptionRows(3, box);
-    keepSpace({bund, knapp, m_rvNumberLabel, m_rvNumber, m_rvPlace});
+    keepSpace({bund, knapp, m_rvNumberLabel, m_rvNumber});
 
     auto* insurers = new QHBoxLayout;
     insurers->setSpacing(14);

@@ -49,11 +49,13 @@ QLabel* question(const QString& caption, QWidget* parent, const QString& name) {
 QGroupBox* groupBox(const QString& name, const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
-    box->setStyleSheet(
-        QStringLiteral("QGroupBox { background: rgba(255,255,255,200); border: 1px solid #9a9acd; "
-                       "border-radius: 4px; margin-top: 1.4em; padding: 6px; } "
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; "
-                       "color: navy; font-weight: bold; }"));
+    // The caption sits as a small tab on the frame, so that the groups read as parts of one form.
+    box->setStyleSheet(QStringLiteral(
+        "QGroupBox { background: rgba(255,255,255,200); border: 1px solid #9a9acd; "
+        "border-radius: 4px; margin-top: 0.8em; padding: 1.1em 6px 6px 6px; } "
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 10px; "
+        "padding: 1px 6px; color: navy; font-weight: bold; background: white; "
+        "border: 1px solid #9a9acd; border-radius: 3px; }"));
     return box;
 }
 
