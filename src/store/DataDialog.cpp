@@ -201,12 +201,40 @@ void DataDialog::loadPage(int index)
 {
     if (index < 0 || index >= m_pages.size() || !m_pages.at(index).load)
         return;
+    m_loadedOnce = true;
     store::LoadScope loading;
     m_pages.at(index).load();
 }
 
+void DataDialog::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_loadedOnce || m_pages.isEmpty())
+        return;
+    onPageShown(currentPage());
+    refreshTitle();
+    loadPage(currentPage());
+}
+
+bool DataDialog::hasNeighbour(int fromPanel, int step)
+{
+    for (int p = fromPanel + step; p >= store::kFirstChainedPanel && p <= store::kLastChainedPanel; p += step)
+        if (store::DialogRegistry::instance().hasFactory(p))
+            return true;
+    return false;
+}
+
+void DataDialog::updateNavigationButtons()
+{
+    if (!SpeedButton1)
+        return;
+    SpeedButton1->setVisible(currentPage() < pageCount() - 1 || hasNeighbour(m_panel, +1));
+    SpeedButton2->setVisible(currentPage() > 0 || hasNeighbour(m_panel, -1));
+}
+
 void DataDialog::onPageShown(int index)
 {
+    updateNavigationButtons();
     if (index < 0 || index >= m_pages.size() || !m_pages.at(index).help)
         return;
     if (WebBrowser1)

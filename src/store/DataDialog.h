@@ -108,9 +108,16 @@ protected:
     void refreshTitle();
     // The first or last page of the neighbouring dialog in bar order, skipping panels without a dialog.
     static void showNeighbour(int fromPanel, int step);
+    // A dialog put on screen by its host without ShowPage still opens loaded, with its page's help.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void onPageShown(int index);
+    // Back on the first page of the first dialog in bar order, and forward on the last page of the
+    // last, lead nowhere and are hidden.
+    void updateNavigationButtons();
+    static bool hasNeighbour(int fromPanel, int step);
+    bool m_loadedOnce = false;
     int m_panel;
     Frame m_frame;
     QStackedWidget* m_stack;

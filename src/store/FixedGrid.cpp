@@ -296,7 +296,7 @@ void FixedGrid::load()
             const GridColumn& col = m_columns.at(c);
             if (col.field.isEmpty())
                 continue;
-            const QVariant v = rows.value(col.field);
+            const QVariant v = rows.value(QString(col.field).remove(QLatin1Char('"')));
             switch (col.kind) {
             case CellKind::Money:
             case CellKind::Unit:
@@ -362,7 +362,7 @@ bool FixedGrid::save()
                     const GridColumn& col = m_columns.at(c);
                     if (col.field.isEmpty())
                         continue;
-                    columns << col.field;
+                    columns << store::quoteIdentifier(col.field);
                     const QVariant v = cell(r, c);
                     switch (col.kind) {
                     case CellKind::Money:

@@ -2,11 +2,19 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace store {
 
 QLocale germanLocale() { return QLocale(QLocale::German, QLocale::Germany); }
 
-QString formatAmount(double amount) { return germanLocale().toString(amount, 'f', 2); }
+QString formatAmount(double amount)
+{
+    // A sum that rounds to zero is zero, not "-0,00".
+    if (std::abs(amount) < 0.005)
+        amount = 0.0;
+    return germanLocale().toString(amount, 'f', 2);
+}
 
 QString formatMoneyLabel(double amount) { return formatAmount(amount) + QStringLiteral("€"); }
 

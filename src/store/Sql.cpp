@@ -69,6 +69,13 @@ double Rows::amount(const QString& column) const { return readAmount(value(colum
 
 QDate Rows::date(const QString& column) const { return readDate(value(column)); }
 
+QString quoteIdentifier(const QString& name)
+{
+    if (name.startsWith(QLatin1Char('"')))
+        return name;
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
 QString readText(const QVariant& v) { return v.isNull() ? QString() : v.toString().trimmed(); }
 
 double readAmount(const QVariant& v)

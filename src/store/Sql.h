@@ -51,6 +51,10 @@ QVariant textValue(const QString& text);
 // A date as it is written: ISO text, NULL for no date.
 QVariant dateValue(const QDate& date);
 
+// A table or column name as SQL writes it: in double quotes, so that names such as "ALG-SPERR_ENDE"
+// work; a name that is already quoted stays as it is. Only for the program's own names, never input.
+QString quoteIdentifier(const QString& name);
+
 // Reads a stored value with the store's conventions (used by Rows and by callers holding a QVariant).
 QString readText(const QVariant& v);
 double readAmount(const QVariant& v);

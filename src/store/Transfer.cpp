@@ -213,7 +213,7 @@ bool importApplication(const QByteArray& json, QString* name, QString* error)
                     QStringList columns;
                     Values values;
                     for (auto c = row.begin(); c != row.end(); ++c) {
-                        columns << c.key();
+                        columns << quoteIdentifier(c.key());
                         values << fromJson(c.value(), types.value(c.key()));
                     }
                     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")

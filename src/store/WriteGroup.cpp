@@ -132,7 +132,7 @@ bool WriteGroup::write()
     QStringList sets;
     store::Values values;
     for (const auto& [column, value] : m_values) {
-        sets << column + QStringLiteral("=?");
+        sets << store::quoteIdentifier(column) + QStringLiteral("=?");
         values << value();
     }
     values << m_key();

@@ -35,7 +35,7 @@ int changesSoFar() {
 // A user's click on the box's indicator (the centre of a wide box may lie beyond its caption).
 void userClick(QAbstractButton* box) {
     QVERIFY2(box->isVisible(), qPrintable(box->objectName() + " is not visible"));
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(qMin(8, box->width() / 2), box->height() / 2));
+    clickBox(box);
 }
 
 // Text typed by the user; QTest types ASCII only, so umlauts come in as a whole edit.

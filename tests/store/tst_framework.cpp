@@ -301,14 +301,16 @@ void FrameworkTest::forwardSkipsPanelsWithoutDialog()
     DataDialog* first = registry.dialog(0);
     first->ShowPage(0);
     QVERIFY(!assets);
+    QVERIFY(first->SpeedButton2->isHidden()); // nothing lies before the first dialog
+    QVERIFY(!first->SpeedButton1->isHidden());
     first->findChild<QToolButton*>("SpeedButton1")->click();
     QVERIFY(assets); // panel 1 has no dialog: skipped without error
     QCOMPARE(assets->currentPage(), 0);
     QCOMPARE(assets->Label1->text(), QString("Girokonten"));
     assets->findChild<QToolButton*>("SpeedButton1")->click();
     QCOMPARE(assets->currentPage(), 1);
-    assets->findChild<QToolButton*>("SpeedButton1")->click(); // no further dialog: stays
-    QCOMPARE(assets->currentPage(), 1);
+    QVERIFY(assets->SpeedButton1->isHidden()); // nothing lies after the last page of the last dialog
+    QVERIFY(!assets->SpeedButton2->isHidden());
     assets->findChild<QToolButton*>("SpeedButton2")->click();
     assets->findChild<QToolButton*>("SpeedButton2")->click();
     QCOMPARE(first->currentPage(), 0);

@@ -55,6 +55,7 @@ private slots:
     void importRefusesAndWritesNothing();
     void amountsAreReadInGerman_data();
     void amountsAreReadInGerman();
+    void amountsAreShownInGerman();
 };
 
 void StoreTest::positionalTablesHaveTheirPhysicalOrder()
@@ -224,7 +225,7 @@ void StoreTest::exportImportRoundTrip()
             {"PERSON", "PRS_INDEX_MAINHEADER"},    {"MOREPOWER", "MOP_INDEX_MAINHEADER"},
             {"VERMAIN", "VEM_INDEX_MAINHEADER"},   {"UHMAIN", "UHM_INDEX_MAINHEADER"},
             {"LIVING", "LIV_INDEX_MAINHEADER"},    {"VERGIRO", "GRO_INDEX_MAINHEADER"},
-            {"MONEYINANY", "MIA_INDEX_MAINHEADER"}};
+            {"MONEYINANY", "MIA_INDEX_MAINHEADER"}, {"VERALG", "ALG_INDEX_MAINHEADER"}};
         for (const auto& [table, column] : tables) {
             store::Rows rows = store::select(QString("SELECT * FROM %1 WHERE %2=? ORDER BY 1").arg(table, column), {app});
             while (rows.next()) {
@@ -247,10 +248,14 @@ void StoreTest::exportImportRoundTrip()
                                {"{G1}", app, "Groß, Anna ", "Sparkasse ", "123 ", "456 ", 1234.56, 0}));
         QVERIFY(store::execute("INSERT INTO MONEYINANY VALUES (?, ?, ?, ?, ?)",
                                {"{M1}", app, app, "Rente ", 800.5}));
+        // A column whose name needs quoting in SQL.
+        QVERIFY(store::execute("INSERT INTO VERALG (ALG_IDENT, ALG_INDEX_MAINHEADER, \"ALG-SPERR_ENDE\") "
+                               "VALUES (?, ?, ?)",
+                               {"{A1}", app, "31.12.2026 "}));
         QString error;
         QVERIFY2(store::exportApplication("Familie Groß", &json, &error), qPrintable(error));
         rowsBefore = snapshot();
-        QCOMPARE(rowsBefore.size(), 9);
+        QCOMPARE(rowsBefore.size(), 10);
     }
     QVERIFY(json.contains("velmora-application"));
     TestHome target;
@@ -319,6 +324,15 @@ void StoreTest::amountsAreReadInGerman()
     QCOMPARE(ok, readable);
     if (readable)
         QCOMPARE(store::parseAmount(store::formatAmount(value)), value);
+}
+
+void StoreTest::amountsAreShownInGerman()
+{
+    QCOMPARE(store::formatMoneyLabel(1234.5), QString("1.234,50€"));
+    QCOMPARE(store::formatMoneyGrid(-1234567.891), QString("-1.234.567,89 €"));
+    // What remains of subtracting equal sums is zero, not "-0,00".
+    QCOMPARE(store::formatAmount(0.1 + 0.2 - 0.3 - 1e-9), QString("0,00"));
+    QCOMPARE(store::formatAmount(-0.004), QString("0,00"));
 }
 
 QTEST_MAIN(StoreTest)

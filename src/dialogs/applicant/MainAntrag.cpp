@@ -195,7 +195,6 @@ TMainAntragDlg::TMainAntragDlg(QWidget* parent)
 
     SRCheckBox1Change(false);
     SRCheckBox19Change(false);
-    showButtonsOfPage();
     if (MainObject) MainObject->MarkNavItem(panel(), kApplicantPage);
 }
 
@@ -370,29 +369,3 @@ void TMainAntragDlg::SRCheckBox19Change(bool yes) {
     m_guardianPanel->setVisible(yes);
 }
 
-void TMainAntragDlg::ShowPage(int index) {
-    m_firstShow = false;
-    DataDialog::ShowPage(index);
-    showButtonsOfPage();
-}
-
-void TMainAntragDlg::forward() {
-    DataDialog::forward();
-    showButtonsOfPage();
-}
-
-void TMainAntragDlg::back() {
-    if (currentPage() == kApplicantPage) return;
-    DataDialog::back();
-    showButtonsOfPage();
-}
-
-void TMainAntragDlg::showButtonsOfPage() {
-    if (SpeedButton2) SpeedButton2->setVisible(currentPage() != kApplicantPage);
-}
-
-void TMainAntragDlg::showEvent(QShowEvent* event) {
-    DataDialog::showEvent(event);
-    // Shown by its host without ShowPage: it still opens loaded, with the help of its page.
-    if (m_firstShow) ShowPage(currentPage());
-}

@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QShowEvent;
 class WriteGroup;
 class YesNoPair;
 
@@ -18,13 +17,6 @@ class TMainAntragDlg : public DataDialog {
 public:
     explicit TMainAntragDlg(QWidget* parent = nullptr);
 
-    void ShowPage(int index) override;
-
-protected:
-    void forward() override;
-    void back() override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     QWidget* createApplicantPage();
     QWidget* createQuestionsPage();
@@ -32,8 +24,6 @@ private:
     void loadQuestionsPage();
     void SRCheckBox1Change(bool yes);
     void SRCheckBox19Change(bool yes);
-    // Back leads nowhere from the first page of the first dialog.
-    void showButtonsOfPage();
 
     QLineEdit* edit(int number) const { return m_edits.at(number - 1); }
     YesNoPair* question(int number) const { return m_questions.at(number - 1); }
@@ -42,5 +32,4 @@ private:
     QVector<YesNoPair*> m_questions;    // questions 1 ... 11
     QWidget* m_guardianPanel = nullptr; // the three guardian fields with their labels
     WriteGroup* m_guardianGroup = nullptr;
-    bool m_firstShow = true;
 };
