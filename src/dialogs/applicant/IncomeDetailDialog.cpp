@@ -96,10 +96,16 @@ IncomeDetailDialog::IncomeDetailDialog(const IncomeDetailKind& kind, QWidget* pa
     connect(clearAll, &QToolButton::clicked, this, [this] { MainObject->ClearGridAll(m_grid); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    int width = 0;
+    // All twenty rows in view, without a scroll bar.
+    m_grid->setMinimumHeight(m_grid->horizontalHeader()->sizeHint().height() +
+                             kRows * m_grid->verticalHeader()->defaultSectionSize() +
+                             2 * m_grid->frameWidth());
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = m_grid->verticalHeader()->sizeHint().width() + 2 * m_grid->frameWidth();
     for (const GridColumn& c : kind.columns)
         width += c.width;
-    resize(qMax(560, width + 120), 600);
+    m_grid->setMinimumWidth(width);
+    resize(sizeHint());
 
     const QString p = kind.prefix;
     GridStorage storage;

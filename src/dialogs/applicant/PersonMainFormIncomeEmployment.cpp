@@ -204,10 +204,10 @@ QWidget* EmploymentPage::buildFurther(QWidget* parent) {
     m_furtherButton = income::detailButton(QStringLiteral("FurtherButton"), box);
     m_furtherSum = income::sumField(QStringLiteral("FurtherSum"), box);
     grid->addWidget(label(QStringLiteral("Weitere laufende Leistungen"), box), 0, 0);
-    grid->addWidget(m_furtherButton, 0, 1);
-    grid->addLayout(
-        row({label(QStringLiteral("Summe"), box), m_furtherSum, label(QStringLiteral("Monatlich"), box)}), 0,
-        2);
+    // Both lists' buttons and sums in one column, the one-off answer before them.
+    grid->addLayout(row({m_furtherButton, label(QStringLiteral("Summe"), box), m_furtherSum,
+                         label(QStringLiteral("Monatlich"), box)}),
+                    0, 2);
 
     m_oneYes = checkBox(QStringLiteral("OneOffYesBox"), QStringLiteral("Ja"), box);
     m_oneNo = checkBox(QStringLiteral("OneOffNoBox"), QStringLiteral("Nein"), box);
