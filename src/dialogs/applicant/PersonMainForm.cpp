@@ -66,10 +66,14 @@ TPersonMainFormDlg::TPersonMainFormDlg(QWidget* parent)
                                  m_needs->create()};
     for (int page = 0; page < kPageTotal; ++page) {
         QWidget* content = page < kFirstIncomePage ? ownPages[page] : m_income->createPage(page);
-        addPage(
-            {QString::fromUtf8(kPages[page].suffix), kPages[page].help, content, [this] { loadPerson(); }});
+        addPage({QString::fromUtf8(kPages[page].suffix), kPages[page].help, content,
+                 [this] { loadCurrentPage(); }});
     }
     setPersonButtonsEnabled(false);
+    // The list and its buttons come before the pages, as they stand on screen.
+    if (HelpButton) setTabOrder(HelpButton, PersonMainTRee);
+    setTabOrder(PersonMainTRee, NewButton);
+    setTabOrder(NewButton, DeleteButton);
 }
 
 TPersonMainFormDlg::~TPersonMainFormDlg() {
@@ -132,27 +136,14 @@ QString TPersonMainFormDlg::titleOf(int index) const {
     return QStringLiteral("Personen - ") + m_displayName + QString::fromUtf8(kPages[index].suffix);
 }
 
-void TPersonMainFormDlg::ShowPage(int index) {
+void TPersonMainFormDlg::loadCurrentPage() {
     // The list belongs to the application it was filled for; after another application was opened,
     // a kept list would send every write to a person of the other one.
     if (!m_shown || m_listApplication != openApplication()) {
         m_shown = true;
         showFirst();
     }
-    setPersonButtonsEnabled(false);
-    DataDialog::ShowPage(index);
-    setPersonButtonsEnabled(currentPage() == 0);
-}
-
-void TPersonMainFormDlg::forward() {
-    setPersonButtonsEnabled(false);
-    DataDialog::forward();
-    setPersonButtonsEnabled(currentPage() == 0);
-}
-
-void TPersonMainFormDlg::back() {
-    setPersonButtonsEnabled(false);
-    DataDialog::back();
+    loadPerson();
     setPersonButtonsEnabled(currentPage() == 0);
 }
 

@@ -27,8 +27,6 @@ public:
     explicit TPersonMainFormDlg(QWidget* parent = nullptr);
     ~TPersonMainFormDlg() override;
 
-    void ShowPage(int index) override;
-
     // PRS_IDENT of the person the pages show; every write of the dialog targets this row.
     QString currentPerson() const { return m_person; }
     // "Name Vorname", as the list shows it.
@@ -54,11 +52,11 @@ public:
 
 protected:
     QString titleOf(int index) const override;
-    void forward() override;
-    void back() override;
 
 private:
     void buildPersonList();
+    // Every page loads the whole current person; "Neu" and "Löschen" work on page 0 only.
+    void loadCurrentPage();
     void showFirst();
     void fillList();
     void focusRow(int position, bool load);

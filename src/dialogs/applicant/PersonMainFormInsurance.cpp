@@ -141,6 +141,8 @@ QWidget* InsurancePages::createHealth() {
 
     static_cast<QVBoxLayout*>(page->layout())->addWidget(box);
     static_cast<QVBoxLayout*>(page->layout())->addStretch(1);
+    tabChain({yes, m_kvSignYes, m_kvNumberYes, no, m_kvLast, m_kvSignLast, m_kvNumberLast, m_kvNever,
+              m_kvPrivate, m_exemption1.boxes.first()});
 
     m_kv->onChange([this](bool insured) {
         if (insured) {
@@ -319,6 +321,8 @@ QWidget* InsurancePages::createPension() {
 
     static_cast<QVBoxLayout*>(page->layout())->addWidget(box);
     static_cast<QVBoxLayout*>(page->layout())->addStretch(1);
+    tabChain({yes, bund, knapp, m_rvNumber, no, m_rvNever, m_rvApplied, m_rvToApply, m_rvPlace, m_rvExempt,
+              m_exemption3.boxes.first()});
 
     m_rv->onChange([this](bool insured) {
         if (insured) m_rvInsurer->setYes(true);

@@ -72,6 +72,14 @@ void keepSpace(std::initializer_list<QWidget*> widgets) {
     }
 }
 
+void tabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 void warnWhenNoDate(DateEdit* edit, const QString& caption) {
     QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, caption] {
         const QString text = edit->text().trimmed();

@@ -37,6 +37,8 @@ QLabel* question(const QString& caption, QWidget* parent, const QString& name = 
 void setShown(std::initializer_list<QWidget*> widgets, bool shown);
 // Keeps a line from shifting when a field beside its boxes comes and goes.
 void keepSpace(std::initializer_list<QWidget*> widgets);
+// The tab order of controls that are not created in the order they stand on the page.
+void tabChain(std::initializer_list<QWidget*> widgets);
 // A date the user typed that is no date stays in the field, marked, and the user is told once per text;
 // nothing is stored from it.
 void warnWhenNoDate(DateEdit* edit, const QString& caption);
