@@ -387,7 +387,19 @@ void PersonIncomeTest::untickingPensionWritesItsAmountsAndFlags() {
     m_dialog->ShowPage(Basics);
     QVERIFY(box(QStringLiteral("PensionGYesBox"))->isChecked());
     QCOMPARE(find<QLineEdit>(QStringLiteral("PensionAmountEdit"))->text(), QStringLiteral("812,40"));
+    // Which of the two statements reaches the row first.
+    QVERIFY(store::execute(QStringLiteral("CREATE TABLE WRITTEN (WHAT TEXT)")));
+    QVERIFY(store::execute(
+        QStringLiteral("CREATE TRIGGER AMOUNTS AFTER UPDATE OF MIP_HAVE_RENTE_BRUTTO ON MAINMONEY "
+                       "BEGIN INSERT INTO WRITTEN VALUES ('amounts'); END")));
+    QVERIFY(store::execute(QStringLiteral("CREATE TRIGGER FLAGS AFTER UPDATE OF MIP_HAVE_RENTE ON MAINMONEY "
+                                          "BEGIN INSERT INTO WRITTEN VALUES ('flags'); END")));
     click(QStringLiteral("PensionBox"));
+    QStringList order;
+    store::Rows written = store::select(QStringLiteral("SELECT WHAT FROM WRITTEN ORDER BY rowid"));
+    while (written.next())
+        order << written.text(QStringLiteral("WHAT"));
+    QCOMPARE(order, (QStringList{"amounts", "flags"}));
     QCOMPARE(main(QStringLiteral("MIP_HAVE_RENTE_BRUTTO")).toDouble(), 0.0);
     QCOMPARE(main(QStringLiteral("MIP_HAVE_RENTE_SIGN")).toString(), QStringLiteral(" "));
     QVERIFY(!main(QStringLiteral("MIP_HAVE_RENTE")).toBool());
