@@ -1,12 +1,11 @@
 #include "DisclaimMain.h"
 
+#include "DataDialog.h"
 #include "Paths.h"
 #include "ProgramEnd.h"
 #include "ShellWidgets.h"
 
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -65,17 +64,7 @@ TDisclaimMainDlg::TDisclaimMainDlg(QWidget* parent)
 }
 
 void TDisclaimMainDlg::FormActivate() {
-    const QString path = store::programPath(QStringLiteral("Daten/Tooltips/Disclaim.htm"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        WebBrowser1->setHtml(
-            QStringLiteral("<p style=\"color:#800000\">Der Hinweistext Disclaim.htm ist nicht "
-                           "vorhanden. Bitte prüfen Sie, ob das Programm vollständig installiert "
-                           "ist (Ordner Daten/Tooltips).</p>"));
-        return;
-    }
-    WebBrowser1->setSearchPaths({QFileInfo(path).absolutePath()});
-    WebBrowser1->setHtml(QString::fromUtf8(file.readAll()));
+    store::showTooltipsFile(WebBrowser1, QStringLiteral("Disclaim.htm"));
 }
 
 void TDisclaimMainDlg::SpeedButton1Click() {

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,19 +23,24 @@ bool isLoading() { return loadingDepth > 0; }
 LoadScope::LoadScope() { ++loadingDepth; }
 LoadScope::~LoadScope() { --loadingDepth; }
 
-void showHelpFile(QTextBrowser* browser, int number)
+void showTooltipsFile(QTextBrowser* browser, const QString& fileName)
 {
-    const QString path = programPath(QStringLiteral("Daten/Tooltips/%1.htm").arg(number));
+    const QString path = programPath(QStringLiteral("Daten/Tooltips/") + fileName);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        browser->setHtml(QStringLiteral("<p style=\"color:#800000\">Der Hilfetext %1.htm ist nicht vorhanden. "
+        browser->setHtml(QStringLiteral("<p style=\"color:#800000\">Die Datei %1 ist nicht vorhanden. "
                                         "Bitte prüfen Sie, ob das Programm vollständig installiert ist "
                                         "(Ordner Daten/Tooltips).</p>")
-                             .arg(number));
+                             .arg(fileName.toHtmlEscaped()));
         return;
     }
     browser->setSearchPaths({QFileInfo(path).absolutePath()});
     browser->setHtml(QString::fromUtf8(file.readAll()));
+}
+
+void showHelpFile(QTextBrowser* browser, int number)
+{
+    showTooltipsFile(browser, QStringLiteral("%1.htm").arg(number));
 }
 
 HelpHooks& help()
@@ -255,8 +262,12 @@ void DataDialog::ShowPage(int index)
     loadPage(index);
     show();
     raise();
-    if (QWidget* w = parentWidget())
-        w->raise();
+    // In the MDI area the dialog becomes the active child, so the one it replaces is deactivated.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        sub->raise();
+    }
 }
 
 void DataDialog::goToPage(int index)

@@ -22,7 +22,9 @@ public:
     LoadScope& operator=(const LoadScope&) = delete;
 };
 
-// Shows Daten/Tooltips/<number>.htm of the program folder in `browser`; a clear note when it is missing.
+// Shows Daten/Tooltips/<fileName> of the program folder in `browser`; a clear note when it is missing.
+void showTooltipsFile(QTextBrowser* browser, const QString& fileName);
+// The help page <number>.htm.
 void showHelpFile(QTextBrowser* browser, int number);
 
 // The help window's operations, provided by the shell.
