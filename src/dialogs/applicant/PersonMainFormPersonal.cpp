@@ -67,7 +67,8 @@ bool readRelationList(const QString& fileName, int needed, QStringList* entries)
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     if (lines.size() < needed) {
         store::Messages::error(
             QStringLiteral("Die Liste der Verwandtschaftsverhältnisse „%1“ enthält %2 Einträge, "
