@@ -110,8 +110,15 @@ bool inTransaction(const std::function<bool()>& work, OnError onError)
             reportDatabaseError(d.lastError().text());
         return false;
     }
-    if (work() && d.commit())
+    if (!work()) {
+        d.rollback();
+        return false;
+    }
+    if (d.commit())
         return true;
+    // A failed commit loses the work: say so where failures are shown at all.
+    if (onError == OnError::Report)
+        reportDatabaseError(d.lastError().text());
     d.rollback();
     return false;
 }
