@@ -4,6 +4,7 @@
 #include "MainFormUnit.h"
 #include "MainLogin.h"
 #include "MainStart.h"
+#include "MessageBoxes.h"
 #include "Messages.h"
 #include "OpenAntrag.h"
 #include "Paths.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     QApplication::setWindowIcon(QIcon(shell::picture("icon.png")));
+    forms::installMessageBoxes();
 
     InstanceLock lock(store::programFolder());
     if (!lock.acquire()) {

@@ -5,7 +5,8 @@
 
 namespace store {
 
-// Every message box of the program goes through here, so that tests can answer them.
+// Every message of the program goes through here, so that tests can answer them and the command line
+// can print them; the store itself shows no window.
 enum class MessageKind { Information, ConfirmYesCancel, ConfirmYesNo, Error };
 enum class Answer { Ok, Yes, No, Cancel };
 
@@ -26,6 +27,9 @@ public:
 
     // Replaces the message boxes (tests); an empty responder restores them.
     static void setResponder(MessageResponder responder);
+    // The message boxes of the desktop program (installed by the forms library). Without them, as on the
+    // command line, a message goes to the error stream.
+    static void setPresenter(MessageResponder presenter);
 
 private:
     static Answer show(MessageKind kind, const QString& text);

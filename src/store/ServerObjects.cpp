@@ -1,6 +1,5 @@
 #include "ServerObjects.h"
 
-#include "FixedGrid.h"
 #include "Messages.h"
 #include "Paths.h"
 #include "Schema.h"
@@ -95,19 +94,3 @@ void TMainObject::MarkNavItem(int panel, int item)
         Navigation->markItem(panel, item);
 }
 
-void TMainObject::ClearGridRow(FixedGrid* grid)
-{
-    if (!grid || !store::Messages::confirmYesNo(QStringLiteral("Wollen Sie den Inhalt der Zeile löschen?")))
-        return;
-    grid->clearRow(grid->currentRow());
-    grid->save();
-}
-
-void TMainObject::ClearGridAll(FixedGrid* grid)
-{
-    if (!grid ||
-        !store::Messages::confirmYesNo(QStringLiteral("Wollen Sie den gesamten Inhalt der Tabelle löschen?")))
-        return;
-    grid->clearAll();
-    grid->save();
-}

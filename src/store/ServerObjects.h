@@ -5,8 +5,6 @@
 #include <QString>
 #include <functional>
 
-class FixedGrid;
-
 // Implemented by the main window's navigation bar; the store only knows this much of it.
 class NavigationMarker {
 public:
@@ -54,10 +52,6 @@ public:
 
     void MarkNavItem(int panel, int item);
     NavigationMarker* Navigation = nullptr;
-
-    // Empty the focused row or every row of a grid after a confirmation, then save the grid.
-    void ClearGridRow(FixedGrid* grid);
-    void ClearGridAll(FixedGrid* grid);
 
 private:
     QString m_connectionName;

@@ -25,7 +25,39 @@ bool prepareAndRun(QSqlQuery& q, const QString& sql, const Values& values, OnErr
     return ok;
 }
 
+int loadingDepth = 0;
+int loadWriteDepth = 0;
+bool strictLoading = false;
+
+// Whether a statement changes data (transaction control and reads do not).
+bool changesData(const QString& sql)
+{
+    const QString verb = sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    static const QStringList writes = {QStringLiteral("INSERT"), QStringLiteral("UPDATE"),
+                                       QStringLiteral("DELETE"), QStringLiteral("REPLACE"),
+                                       QStringLiteral("CREATE"), QStringLiteral("DROP"),
+                                       QStringLiteral("ALTER")};
+    return writes.contains(verb);
+}
+
+bool refusedWhileLoading(const QString& sql)
+{
+    if (loadingDepth == 0 || loadWriteDepth > 0 || !changesData(sql))
+        return false;
+    if (strictLoading)
+        qFatal("A statement that changes data ran while a page loads: %s", qPrintable(sql));
+    qWarning("Refused while a page loads: %s", qPrintable(sql));
+    return true;
+}
+
 } // namespace
+
+bool isLoading() { return loadingDepth > 0; }
+LoadScope::LoadScope() { ++loadingDepth; }
+LoadScope::~LoadScope() { --loadingDepth; }
+LoadWrite::LoadWrite() { ++loadWriteDepth; }
+LoadWrite::~LoadWrite() { --loadWriteDepth; }
+void setStrictLoading(bool strict) { strictLoading = strict; }
 
 void reportDatabaseError(const QString& engineMessage)
 {
@@ -34,6 +66,8 @@ void reportDatabaseError(const QString& engineMessage)
 
 bool execute(const QString& sql, const Values& values, OnError onError)
 {
+    if (refusedWhileLoading(sql))
+        return false;
     QSqlQuery q(db());
     return prepareAndRun(q, sql, values, onError);
 }

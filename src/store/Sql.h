@@ -67,4 +67,28 @@ bool inTransaction(const std::function<bool()>& work, OnError onError = OnError:
 // The one error display for unguarded failures.
 void reportDatabaseError(const QString& engineMessage);
 
+// While a page loads, controls are set by the program and nothing may be written: inside a load scope
+// `execute` refuses every statement that changes data, so that no rule that deletes or resets can run
+// because a control was set while loading.
+bool isLoading();
+class LoadScope {
+public:
+    LoadScope();
+    ~LoadScope();
+    LoadScope(const LoadScope&) = delete;
+    LoadScope& operator=(const LoadScope&) = delete;
+};
+// The few writes that loading a page makes on purpose (a value it must store as it loads it) open
+// this scope around them.
+class LoadWrite {
+public:
+    LoadWrite();
+    ~LoadWrite();
+    LoadWrite(const LoadWrite&) = delete;
+    LoadWrite& operator=(const LoadWrite&) = delete;
+};
+// Tests: a write refused inside a load scope aborts the program instead of only being refused, so
+// that no such write can slip through a test run unnoticed.
+void setStrictLoading(bool strict);
+
 } // namespace store

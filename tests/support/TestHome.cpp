@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ProgramFolder.h"
 #include "ServerObjects.h"
+#include "Sql.h"
 
 #include <QDir>
 #include <QtTest>
@@ -19,6 +20,7 @@ store::Answer unexpectedMessage(const store::Message& m)
 TestHome::TestHome(bool connect)
 {
     store::Messages::setResponder(unexpectedMessage);
+    store::setStrictLoading(true);
     QString error;
     m_ok = m_dir.isValid() && store::initializeProgramFolder(m_dir.path(), QStringLiteral(VELMORA_BUILD_HOME), &error);
     if (!m_ok)

@@ -1,51 +1,14 @@
 #include "IncomeDetailDialog.h"
 
+#include "PageBuilder.h"
 #include "ServerObjects.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// A small table with a red cross over one row or over all of it: the two clear buttons.
-QIcon clearIcon(bool wholeTable) {
-    QPixmap pixmap(28, 28);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 60, 110), 1));
-    p.setBrush(QColor(250, 250, 255));
-    p.drawRect(3, 3, 22, 22);
-    for (int y = 9; y < 25; y += 5)
-        p.drawLine(3, y, 25, y);
-    p.drawLine(11, 3, 11, 25);
-    const QRectF crossed = wholeTable ? QRectF(3, 3, 22, 22) : QRectF(3, 14, 22, 5);
-    p.fillRect(crossed, QColor(255, 210, 210, 170));
-    p.setPen(QPen(QColor(190, 0, 0), 2.4));
-    const QRectF c = wholeTable ? QRectF(7, 7, 14, 14) : QRectF(9, 11.5, 10, 10);
-    p.drawLine(c.topLeft(), c.bottomRight());
-    p.drawLine(c.topRight(), c.bottomLeft());
-    return QIcon(pixmap);
-}
-
-QToolButton* clearButton(bool wholeTable, const QString& name, const QString& hint, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setIcon(clearIcon(wholeTable));
-    b->setIconSize(QSize(28, 28));
-    b->setToolTip(hint);
-    b->setAccessibleName(hint);
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-} // namespace
 
 IncomeDetailDialog::IncomeDetailDialog(const IncomeDetailKind& kind, QWidget* parent)
     : QDialog(parent)
@@ -73,9 +36,9 @@ IncomeDetailDialog::IncomeDetailDialog(const IncomeDetailKind& kind, QWidget* pa
     middle->addWidget(m_grid, 1);
 
     auto* side = new QVBoxLayout;
-    auto* clearRow = clearButton(false, QStringLiteral("ClearRowButton"),
+    auto* clearRow = forms::clearButton(false, QStringLiteral("ClearRowButton"),
                                  QStringLiteral("Inhalt der aktuellen Zeile löschen"), this);
-    auto* clearAll = clearButton(true, QStringLiteral("ClearAllButton"),
+    auto* clearAll = forms::clearButton(true, QStringLiteral("ClearAllButton"),
                                  QStringLiteral("Inhalt der gesamten Tabelle löschen"), this);
     side->addWidget(clearRow);
     side->addWidget(clearAll);
@@ -92,8 +55,8 @@ IncomeDetailDialog::IncomeDetailDialog(const IncomeDetailKind& kind, QWidget* pa
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
-    connect(clearRow, &QToolButton::clicked, this, [this] { MainObject->ClearGridRow(m_grid); });
-    connect(clearAll, &QToolButton::clicked, this, [this] { MainObject->ClearGridAll(m_grid); });
+    connect(clearRow, &QToolButton::clicked, this, [this] { ClearGridRow(m_grid); });
+    connect(clearAll, &QToolButton::clicked, this, [this] { ClearGridAll(m_grid); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     // All twenty rows in view, without a scroll bar.

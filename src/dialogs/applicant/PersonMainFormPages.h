@@ -3,6 +3,8 @@
 // Pages 0 to 4 of the persons dialog. Each page object builds its controls, keeps them in step with
 // its rules, declares its write groups and loads the joined PERSON/MOREPOWER row of the current person.
 
+#include "PageBuilder.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QObject>
@@ -27,40 +29,18 @@ class Rows;
 
 namespace personform {
 
-QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent);
-QLineEdit* lineEdit(const QString& name, QWidget* parent, int minimumWidth = 0);
-DateEdit* dateEdit(const QString& name, QWidget* parent);
-QLabel* label(const QString& caption, QWidget* parent, const QString& name = QString());
-QGroupBox* groupBox(const QString& name, const QString& title, QWidget* parent);
-// A question on a line of its own, wrapped when it is long.
-QLabel* question(const QString& caption, QWidget* parent, const QString& name = QString());
-void setShown(std::initializer_list<QWidget*> widgets, bool shown);
-// Keeps a line from shifting when a field beside its boxes comes and goes.
-void keepSpace(std::initializer_list<QWidget*> widgets);
-// The tab order of controls that are not created in the order they stand on the page.
-void tabChain(std::initializer_list<QWidget*> widgets);
-// A date the user typed that is no date stays in the field, marked, and the user is told once per text;
-// nothing is stored from it.
-void warnWhenNoDate(DateEdit* edit, const QString& caption);
-// The content widget of a page: a column of groups on the page background.
-QWidget* pageContent(const QString& name);
-
-// A check box whose long caption wraps: the caption is a label beside the box, and a click on the label
-// is a click on the box.
-class WrappedCheckBox : public QWidget {
-    Q_OBJECT
-public:
-    WrappedCheckBox(const QString& name, const QString& caption, QWidget* parent);
-    QCheckBox* box() const { return m_box; }
-    QLabel* caption() const { return m_caption; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QCheckBox* m_box;
-    QLabel* m_caption;
-};
+using forms::checkBox;
+using forms::dateEdit;
+using forms::groupBox;
+using forms::keepSpace;
+using forms::label;
+using forms::lineEdit;
+using forms::pageContent;
+using forms::question;
+using forms::setShown;
+using forms::tabChain;
+using forms::warnWhenNoDate;
+using forms::WrappedCheckBox;
 
 // The two rows of boxes about the exemption from compulsory insurance, shown on page 1 and on page 3.
 struct ExemptionRows {

@@ -234,12 +234,12 @@ void FrameworkTest::clearAllAsksFirst()
     d.grid->setCell(2, 1, "Bank");
     QVERIFY(d.grid->save());
     m_messages->answer({store::Answer::No});
-    MainObject->ClearGridAll(d.grid);
+    ClearGridAll(d.grid);
     QCOMPARE(m_messages->texts(), QStringList{"Wollen Sie den gesamten Inhalt der Tabelle löschen?"});
     QCOMPARE(d.grid->text(2, 1), QString("Bank"));
     QCOMPARE(count("SELECT count(*) FROM VERGIRO"), 1);
     m_messages->answer({store::Answer::Yes});
-    MainObject->ClearGridAll(d.grid);
+    ClearGridAll(d.grid);
     QCOMPARE(count("SELECT count(*) FROM VERGIRO"), 0);
     QCOMPARE(d.grid->text(2, 1), QString());
 
@@ -247,7 +247,7 @@ void FrameworkTest::clearAllAsksFirst()
     d.grid->setCell(4, 1, "Vier");
     d.grid->setCurrentCell(4, 1);
     m_messages->answer({store::Answer::Yes});
-    MainObject->ClearGridRow(d.grid);
+    ClearGridRow(d.grid);
     QCOMPARE(m_messages->texts().last(), QString("Wollen Sie den Inhalt der Zeile löschen?"));
     QCOMPARE(stored("SELECT GRO_BANK FROM VERGIRO WHERE GRO_INDEX_MAINHEADER=?"), QString("Eins"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sql.h"
+
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -11,16 +13,6 @@
 class DataDialog;
 
 namespace store {
-
-// While a page loads, controls are set by the program and nothing may be written.
-bool isLoading();
-class LoadScope {
-public:
-    LoadScope();
-    ~LoadScope();
-    LoadScope(const LoadScope&) = delete;
-    LoadScope& operator=(const LoadScope&) = delete;
-};
 
 // Shows Daten/Tooltips/<fileName> of the program folder in `browser`; a clear note when it is missing.
 void showTooltipsFile(QTextBrowser* browser, const QString& fileName);

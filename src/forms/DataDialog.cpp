@@ -15,14 +15,6 @@
 
 namespace store {
 
-namespace {
-int loadingDepth = 0;
-}
-
-bool isLoading() { return loadingDepth > 0; }
-LoadScope::LoadScope() { ++loadingDepth; }
-LoadScope::~LoadScope() { --loadingDepth; }
-
 void showTooltipsFile(QTextBrowser* browser, const QString& fileName)
 {
     const QString path = programPath(QStringLiteral("Daten/Tooltips/") + fileName);

@@ -2,6 +2,7 @@
 
 #include "Editors.h"
 #include "Formats.h"
+#include "Messages.h"
 #include "ServerObjects.h"
 #include "Sql.h"
 
@@ -403,4 +404,21 @@ void FixedGrid::onFocusChanged(QWidget* old, QWidget* now)
     const auto inside = [this](QWidget* w) { return w && (w == this || isAncestorOf(w)); };
     if (!m_loading && inside(old) && !inside(now))
         save();
+}
+
+void ClearGridRow(FixedGrid* grid)
+{
+    if (!grid || !store::Messages::confirmYesNo(QStringLiteral("Wollen Sie den Inhalt der Zeile löschen?")))
+        return;
+    grid->clearRow(grid->currentRow());
+    grid->save();
+}
+
+void ClearGridAll(FixedGrid* grid)
+{
+    if (!grid ||
+        !store::Messages::confirmYesNo(QStringLiteral("Wollen Sie den gesamten Inhalt der Tabelle löschen?")))
+        return;
+    grid->clearAll();
+    grid->save();
 }

@@ -87,3 +87,7 @@ private:
     QWidget* m_editor = nullptr;
     bool m_loading = false;
 };
+
+// Empty the focused row or every row of a grid after a confirmation, then save the grid.
+void ClearGridRow(FixedGrid* grid);
+void ClearGridAll(FixedGrid* grid);
