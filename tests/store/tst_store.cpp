@@ -55,6 +55,8 @@ private slots:
     void importRefusesAndWritesNothing();
     void amountsAreReadInGerman_data();
     void amountsAreReadInGerman();
+    void storedAmountsThatAreNoNumberReadAsZero_data();
+    void storedAmountsThatAreNoNumberReadAsZero();
     void amountsAreShownInGerman();
 };
 
@@ -310,7 +312,20 @@ void StoreTest::amountsAreReadInGerman_data()
     QTest::newRow("with euro sign") << "12,50 €" << 12.5 << true;
     QTest::newRow("negative") << "-3,10" << -3.1 << true;
     QTest::newRow("letters") << "zwölf" << 0.0 << false;
-    QTest::newRow("misplaced dot") << "12.5" << 0.0 << false;
+    QTest::newRow("decimal dot, two digits") << "1234.56" << 1234.56 << true;
+    QTest::newRow("decimal dot, one digit") << "12.5" << 12.5 << true;
+    QTest::newRow("decimal dot, negative") << "-0.75" << -0.75 << true;
+    QTest::newRow("thousands dot") << "1.234" << 1234.0 << true;
+    QTest::newRow("thousands dots") << "1.234.567" << 1234567.0 << true;
+    QTest::newRow("dot and comma") << "1.234,5" << 1234.5 << true;
+    QTest::newRow("dot after comma") << "1,234.56" << 0.0 << false;
+    QTest::newRow("two decimal dots") << "1.23.45" << 0.0 << false;
+    QTest::newRow("dot, three decimals of four") << "12.3456" << 0.0 << false;
+    QTest::newRow("nan") << "nan" << 0.0 << false;
+    QTest::newRow("inf") << "inf" << 0.0 << false;
+    QTest::newRow("-inf") << "-inf" << 0.0 << false;
+    QTest::newRow("exponent") << "1e999" << 0.0 << false;
+    QTest::newRow("too long for a double") << QString(400, QLatin1Char('9')) << 0.0 << false;
     QTest::newRow("empty") << "" << 0.0 << false;
 }
 
@@ -324,6 +339,34 @@ void StoreTest::amountsAreReadInGerman()
     QCOMPARE(ok, readable);
     if (readable)
         QCOMPARE(store::parseAmount(store::formatAmount(value)), value);
+}
+
+void StoreTest::storedAmountsThatAreNoNumberReadAsZero_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<double>("value");
+    QTest::newRow("number") << QVariant(12.5) << 12.5;
+    QTest::newRow("numeric text") << QVariant("12.5") << 12.5;
+    QTest::newRow("NULL") << QVariant(QMetaType(QMetaType::Double)) << 0.0;
+    QTest::newRow("words") << QVariant("zwölf") << 0.0;
+    QTest::newRow("nan") << QVariant("nan") << 0.0;
+    QTest::newRow("inf") << QVariant("inf") << 0.0;
+    QTest::newRow("-inf") << QVariant("-inf") << 0.0;
+    QTest::newRow("1e999") << QVariant("1e999") << 0.0;
+}
+
+void StoreTest::storedAmountsThatAreNoNumberReadAsZero()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(double, value);
+    TestHome home;
+    QVERIFY(home.ok());
+    const QString app = createTestApplication();
+    // A DOUBLE column keeps text that does not look like a number as text.
+    QVERIFY(store::execute("UPDATE LIVING SET LIV_RENT_BRUTTO=? WHERE LIV_IDENT=?", {stored, app}));
+    store::Rows rows = store::select("SELECT LIV_RENT_BRUTTO FROM LIVING WHERE LIV_IDENT=?", {app});
+    QVERIFY(rows.next());
+    QCOMPARE(rows.amount("LIV_RENT_BRUTTO"), value);
 }
 
 void StoreTest::amountsAreShownInGerman()
