@@ -35,8 +35,9 @@ public:
 
     QSqlDatabase Connection() const;
 
-    // Opens Daten/Default/REDIR.sqlite of the program folder; false when it is missing, is no
-    // database, or cannot be written (read-only or locked). Never creates a database.
+    // Opens Daten/Default/REDIR.sqlite of the program folder; false when it is missing, is no Velmora
+    // database (empty, a folder, another file, no dictionary, a newer version), or cannot be written
+    // (read-only file or folder, or locked). Never creates a database and never changes a refused one.
     bool ConnectDatabase();
     // Why the last ConnectDatabase failed, in German, for the message after the fixed text.
     QString ConnectError() const { return m_connectError; }

@@ -7,14 +7,21 @@
 #include "Transfer.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
+
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +46,34 @@ int count(const QString& sql, const store::Values& values = {})
     return store::selectValue(sql, values).toInt();
 }
 
+// Files a test makes read-only stop only other users than root; as root, the test runs that part as
+// the user nobody (effective ids only, so it can switch back) on a program folder handed to it.
+class OtherUser {
+public:
+    explicit OtherUser(const QString& folder)
+    {
+        if (geteuid() != 0)
+            return;
+        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QStringList paths{folder};
+        while (it.hasNext())
+            paths << it.next();
+        for (const QString& p : paths)
+            if (::chown(QFile::encodeName(p).constData(), kNobody, kNobody) != 0)
+                qWarning("chown %s failed", qPrintable(p));
+        m_switched = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+    }
+    ~OtherUser()
+    {
+        if (m_switched && (::seteuid(0) != 0 || ::setegid(0) != 0))
+            qFatal("cannot return to root");
+    }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool m_switched = false;
+};
+
 } // namespace
 
 class StoreTest : public QObject {
@@ -48,8 +83,10 @@ private slots:
     void freshDatabaseNeedsNoUpgrade();
     void upgradeAddsWhatIsMissing();
     void newRowIdentHasRegistryForm();
-    void connectFailsWithoutCreating_data();
-    void connectFailsWithoutCreating();
+    void connectRefusesWhatCannotWork_data();
+    void connectRefusesWhatCannotWork();
+    void initRefusesWhatIsNoDatabase_data();
+    void initRefusesWhatIsNoDatabase();
     void initLeavesAnExistingDatabaseAlone();
     void textsComeBackAsTyped();
     void transactionKeepsTheOldStateOnFailure();
@@ -139,33 +176,104 @@ void StoreTest::newRowIdentHasRegistryForm()
     }
 }
 
-void StoreTest::connectFailsWithoutCreating_data()
+void StoreTest::connectRefusesWhatCannotWork_data()
 {
-    QTest::addColumn<QByteArray>("content"); // empty: no file at all
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("not a database") << QByteArray("Das ist keine Datenbank, nur ein Text.\n").repeated(200);
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing" << "fehlt";
+    QTest::newRow("not a database") << "text" << "ist keine Datenbank";
+    QTest::newRow("empty file") << "empty" << "ist leer (0 Byte)";
+    QTest::newRow("folder") << "folder" << "liegt ein Ordner";
+    QTest::newRow("database of another program") << "foreign" << "keine Velmora-Datenbank (die Tabelle USERS fehlt)";
+    QTest::newRow("newer dictionary") << "newer" << "neueren Programmversion";
+    QTest::newRow("read-only file") << "read-only file" << "kann nicht beschrieben werden";
+    QTest::newRow("read-only folder") << "read-only folder" << "kann nicht beschrieben werden";
 }
 
-void StoreTest::connectFailsWithoutCreating()
+void StoreTest::connectRefusesWhatCannotWork()
 {
-    QFETCH(QByteArray, content);
-    TestHome home(false);
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    TestHome home;
+    QVERIFY(home.ok());
+    createTestApplication("Bleibt");
+    // Closed once in WAL mode, as the program leaves it.
+    delete MainObject;
+    MainObject = nullptr;
     const QString db = home.file("Daten/Default/REDIR.sqlite");
-    QVERIFY(QFile::remove(db));
-    if (!content.isEmpty()) {
+    const QString folder = home.file("Daten/Default");
+    if (fault == "missing" || fault == "text" || fault == "empty" || fault == "folder" || fault == "foreign")
+        QVERIFY(QFile::remove(db));
+    if (fault == "text" || fault == "empty") {
         QFile f(db);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        if (fault == "text")
+            f.write(QByteArray("Das ist keine Datenbank, nur ein Text.\n").repeated(200));
     }
-    MainObject = new TMainObject;
-    QVERIFY(!MainObject->ConnectDatabase());
-    QVERIFY(!MainObject->ConnectError().isEmpty());
-    QCOMPARE(QFile::exists(db), !content.isEmpty());
-    if (!content.isEmpty()) {
+    if (fault == "folder")
+        QVERIFY(QDir().mkpath(db));
+    if (fault == "foreign" || fault == "newer") {
+        const QString name = "foreign";
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", name);
+            other.setDatabaseName(db);
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec(fault == "foreign" ? "CREATE TABLE NOTES (TEXT)" : "PRAGMA user_version = 99"));
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    const QByteArray before = QFileInfo(db).isFile() ? fileHash(db) : QByteArray();
+    const qint64 sizeBefore = QFileInfo(db).size();
+    QString error;
+    {
+        OtherUser user(home.path());
+        if (fault == "read-only file")
+            QVERIFY(QFile::setPermissions(db, QFileDevice::ReadOwner));
+        if (fault == "read-only folder")
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        MainObject = new TMainObject;
+        const bool connected = MainObject->ConnectDatabase();
+        error = MainObject->ConnectError();
+        delete MainObject;
+        MainObject = nullptr;
+        QVERIFY(!connected);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(QFileInfo(db).isDir(), fault == "folder");
+    QCOMPARE(QFileInfo::exists(db), fault != "missing");
+    if (!before.isEmpty() || fault == "empty") {
+        QCOMPARE(QFileInfo(db).size(), sizeBefore);
+        QCOMPARE(fileHash(db), before);
+    }
+}
+
+void StoreTest::initRefusesWhatIsNoDatabase_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("empty file") << false;
+    QTest::newRow("folder") << true;
+}
+
+void StoreTest::initRefusesWhatIsNoDatabase()
+{
+    QFETCH(bool, folder);
+    TestHome home(false);
+    QVERIFY(home.ok());
+    const QString db = home.file("Daten/Default/REDIR.sqlite");
+    QVERIFY(QFile::remove(db));
+    if (folder) {
+        QVERIFY(QDir().mkpath(db));
+    } else {
         QFile f(db);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), content);
+        QVERIFY(f.open(QIODevice::WriteOnly));
     }
+    QString error;
+    QVERIFY(!store::initializeProgramFolder(home.path(), QStringLiteral(VELMORA_BUILD_HOME), &error));
+    QVERIFY2(error.contains(folder ? "liegt ein Ordner" : "ist leer"), qPrintable(error));
+    QCOMPARE(QFileInfo(db).isDir(), folder);
+    QCOMPARE(QFileInfo(db).size(), folder ? QFileInfo(db).size() : 0);
 }
 
 void StoreTest::initLeavesAnExistingDatabaseAlone()
