@@ -1,4 +1,5 @@
 #include "Formats.h"
+#include "InstanceLock.h"
 #include "ProgramFolder.h"
 #include "Schema.h"
 #include "ServerObjects.h"
@@ -8,7 +9,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -19,9 +19,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
-
-#include <sys/types.h>
-#include <unistd.h>
 
 namespace {
 
@@ -46,34 +43,6 @@ int count(const QString& sql, const store::Values& values = {})
     return store::selectValue(sql, values).toInt();
 }
 
-// Files a test makes read-only stop only other users than root; as root, the test runs that part as
-// the user nobody (effective ids only, so it can switch back) on a program folder handed to it.
-class OtherUser {
-public:
-    explicit OtherUser(const QString& folder)
-    {
-        if (geteuid() != 0)
-            return;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        QStringList paths{folder};
-        while (it.hasNext())
-            paths << it.next();
-        for (const QString& p : paths)
-            if (::chown(QFile::encodeName(p).constData(), kNobody, kNobody) != 0)
-                qWarning("chown %s failed", qPrintable(p));
-        m_switched = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
-    }
-    ~OtherUser()
-    {
-        if (m_switched && (::seteuid(0) != 0 || ::setegid(0) != 0))
-            qFatal("cannot return to root");
-    }
-
-private:
-    static constexpr uid_t kNobody = 65534;
-    bool m_switched = false;
-};
-
 } // namespace
 
 class StoreTest : public QObject {
@@ -85,6 +54,8 @@ private slots:
     void newRowIdentHasRegistryForm();
     void connectRefusesWhatCannotWork_data();
     void connectRefusesWhatCannotWork();
+    void oneWriterPerDatabase_data();
+    void oneWriterPerDatabase();
     void initRefusesWhatIsNoDatabase_data();
     void initRefusesWhatIsNoDatabase();
     void initLeavesAnExistingDatabaseAlone();
@@ -247,6 +218,52 @@ void StoreTest::connectRefusesWhatCannotWork()
         QCOMPARE(QFileInfo(db).size(), sizeBefore);
         QCOMPARE(fileHash(db), before);
     }
+}
+
+void StoreTest::oneWriterPerDatabase_data()
+{
+    QTest::addColumn<QString>("readOnly"); // the folder made read-only, relative to the program folder
+    QTest::addColumn<QString>("lockFolder"); // where the lock then lies
+    QTest::newRow("writable") << "" << "Daten/Default";
+    QTest::newRow("read-only program folder") << "." << "Daten/Default";
+    QTest::newRow("read-only database folder") << "Daten/Default" << "run";
+}
+
+void StoreTest::oneWriterPerDatabase()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(QString, lockFolder);
+    TestHome home(false);
+    QVERIFY(home.ok());
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const QString runtime = home.file("run");
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    {
+        OtherUser user(home.path());
+        if (!readOnly.isEmpty())
+            QVERIFY(QFile::setPermissions(home.file(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        InstanceLock first(home.path());
+        InstanceLock second(home.path());
+        const bool firstTaken = first.acquire();
+        const bool secondTaken = second.acquire();
+        const bool secondHeld = second.heldByOther();
+        const QString secondMessage = second.message();
+        const QStringList lockFiles = QDir(home.file(lockFolder)).entryList({"*.lock"}, QDir::Files);
+        first.release();
+        const bool secondAfterRelease = second.acquire();
+        second.release();
+        QFile::setPermissions(home.file(readOnly), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+        QVERIFY(firstTaken);
+        QVERIFY(!secondTaken);
+        QVERIFY(secondHeld);
+        QVERIFY(secondMessage.startsWith("Velmora ist bereits geöffnet."));
+        QCOMPARE(lockFiles.size(), 1);
+        QVERIFY(secondAfterRelease);
+    }
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
 }
 
 void StoreTest::initRefusesWhatIsNoDatabase_data()
