@@ -11,6 +11,12 @@ enum class CreateResult { Created, EmptyName, DuplicateName, Failed };
 // in one transaction, and makes it the open application of MainObject.
 CreateResult createApplication(const QString& name);
 
+// Deletes a person with everything that points to it: its row in every table with a person column
+// (name ending in "_INDEX_PERSON"; the tables are taken from the database itself, so a table added
+// later is covered too), then its PERSON row, all in one transaction. False, with nothing deleted, when a
+// statement fails (the error has been shown) or when `person` is empty or the placeholder.
+bool deletePerson(const QString& person);
+
 // Makes the stored application `ident` the open one; false when there is none.
 bool openApplication(const QString& ident);
 
