@@ -213,6 +213,11 @@ bool upgradeSteps()
         // Every stored claim answers the new question with no.
         if (!execute(QStringLiteral("UPDATE UHMAIN SET UHM_COUNSEL_YES=?, UHM_COUNSEL_NO=?"), {false, true}))
             return false;
+    } else if (!hasColumn(QStringLiteral("UHMAIN"), QStringLiteral("UHM_COUNSEL_NO"))) {
+        // A database left with only half of the pair: the stored answers stand, and what is not yes is no.
+        if (!addColumn(QStringLiteral("UHMAIN"), QStringLiteral("UHM_COUNSEL_NO"), kLogical) ||
+            !execute(QStringLiteral("UPDATE UHMAIN SET UHM_COUNSEL_NO=NOT UHM_COUNSEL_YES")))
+            return false;
     }
     if (!hasColumn(QStringLiteral("PERSON"), QStringLiteral("PRS_AZUBI_PROF"))) {
         if (!addColumn(QStringLiteral("PERSON"), QStringLiteral("PRS_AZUBI_PROF"), kLogical) ||

@@ -51,6 +51,8 @@ private slots:
     void positionalTablesHaveTheirPhysicalOrder();
     void freshDatabaseNeedsNoUpgrade();
     void upgradeAddsWhatIsMissing();
+    void upgradeCompletesEveryPartialState_data();
+    void upgradeCompletesEveryPartialState();
     void newRowIdentHasRegistryForm();
     void connectRefusesWhatCannotWork_data();
     void connectRefusesWhatCannotWork();
@@ -61,6 +63,8 @@ private slots:
     void initLeavesAnExistingDatabaseAlone();
     void textsComeBackAsTyped();
     void transactionKeepsTheOldStateOnFailure();
+    void refusedCommitIsAFailure_data();
+    void refusedCommitIsAFailure();
     void exportImportRoundTripCoversEveryTable();
     void importRefusesAndWritesNothing_data();
     void importRefusesAndWritesNothing();
@@ -132,6 +136,97 @@ void StoreTest::upgradeAddsWhatIsMissing()
     QVERIFY(MainObject->UpgradeSchema());
     QCOMPARE(store::tableColumns("UHMAIN") + store::tableColumns("PERSON"), columnsAfterFirst);
     QCOMPARE(count("SELECT count(*) FROM PERSON WHERE PRS_IDENT='DUMMY'"), 1);
+}
+
+namespace {
+
+// The columns of every table by name, and every row of the tables the upgrade touches.
+struct DatabaseState {
+    QMap<QString, QSet<QString>> columns;
+    QMap<QString, QList<QVariantList>> rows;
+    bool operator==(const DatabaseState& o) const { return columns == o.columns && rows == o.rows; }
+};
+
+DatabaseState databaseState()
+{
+    DatabaseState state;
+    store::Rows tables = store::select("SELECT name FROM sqlite_master WHERE type='table'");
+    while (tables.next()) {
+        const QString table = tables.text("name");
+        const QStringList columns = store::tableColumns(table);
+        state.columns[table] = QSet<QString>(columns.begin(), columns.end());
+    }
+    for (const char* table : {"VERKLV", "UHMAIN", "PERSON"}) {
+        store::Rows rows = store::select(QString("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
+        while (rows.next()) {
+            QVariantList row;
+            for (int c = 0; c < rows.query().record().count(); ++c)
+                row << rows.query().value(c);
+            state.rows[QLatin1String(table)] << row;
+        }
+    }
+    return state;
+}
+
+} // namespace
+
+void StoreTest::upgradeCompletesEveryPartialState_data()
+{
+    QTest::addColumn<QStringList>("missing"); // "TABLE.COLUMN", or "placeholder" for the DUMMY person
+    QTest::newRow("KLV_ISRENTE") << QStringList{"VERKLV.KLV_ISRENTE"};
+    QTest::newRow("UHM_COUNSEL_YES") << QStringList{"UHMAIN.UHM_COUNSEL_YES"};
+    QTest::newRow("UHM_COUNSEL_NO") << QStringList{"UHMAIN.UHM_COUNSEL_NO"};
+    QTest::newRow("PRS_AZUBI_PROF") << QStringList{"PERSON.PRS_AZUBI_PROF"};
+    QTest::newRow("PRS_KV_NO_PKV_RV") << QStringList{"PERSON.PRS_KV_NO_PKV_RV"};
+    QTest::newRow("placeholder row") << QStringList{"placeholder"};
+    QTest::newRow("everything") << QStringList{"VERKLV.KLV_ISRENTE", "UHMAIN.UHM_COUNSEL_YES", "UHMAIN.UHM_COUNSEL_NO",
+                                               "PERSON.PRS_AZUBI_PROF", "PERSON.PRS_KV_NO_PKV_RV", "placeholder"};
+}
+
+void StoreTest::upgradeCompletesEveryPartialState()
+{
+    QFETCH(QStringList, missing);
+    TestHome home;
+    QVERIFY(home.ok());
+    const QString app = createTestApplication();
+    QVERIFY(store::execute("INSERT INTO VERKLV (KLV_IDENT, KLV_INDEX_MAINHEADER, KLV_ISRENTE) VALUES ('K1', ?, 1)", {app}));
+    // Stored answers the upgrade must keep where it has nothing to add.
+    QVERIFY(store::execute("UPDATE UHMAIN SET UHM_COUNSEL_YES=1, UHM_COUNSEL_NO=0"));
+    QVERIFY(store::execute("UPDATE PERSON SET PRS_AZUBI_PROF=1, PRS_KV_NO_PKV_RV=1 WHERE PRS_IDENT=?", {app}));
+    const DatabaseState fresh = databaseState();
+    for (const QString& part : missing) {
+        if (part == "placeholder")
+            QVERIFY(store::execute("DELETE FROM PERSON WHERE PRS_IDENT='DUMMY'"));
+        else
+            QVERIFY(store::execute(QString("ALTER TABLE %1 DROP COLUMN %2").arg(part.section('.', 0, 0), part.section('.', 1))));
+    }
+    QVERIFY(store::execute("PRAGMA user_version = 0"));
+
+    QVERIFY(MainObject->UpgradeSchema());
+    const DatabaseState upgraded = databaseState();
+    QCOMPARE(upgraded.columns, fresh.columns);
+    QCOMPARE(count("SELECT count(*) FROM PERSON WHERE PRS_IDENT='DUMMY' AND PRS_ISDUMMY=1 AND PRS_TYPE=-1"), 1);
+    QCOMPARE(store::selectValue("PRAGMA user_version").toInt(), store::kDictionaryVersion);
+    const auto value = [](const QString& sql, const store::Values& values = {}) { return store::selectValue(sql, values).toInt(); };
+    // What was missing reads as the upgrade gives it; what was there is kept.
+    QCOMPARE(value("SELECT KLV_ISRENTE FROM VERKLV WHERE KLV_IDENT='K1'"), missing.contains("VERKLV.KLV_ISRENTE") ? 0 : 1);
+    const bool yesMissing = missing.contains("UHMAIN.UHM_COUNSEL_YES");
+    QCOMPARE(value("SELECT UHM_COUNSEL_YES FROM UHMAIN"), yesMissing ? 0 : 1);
+    QCOMPARE(value("SELECT UHM_COUNSEL_NO FROM UHMAIN"), yesMissing ? 1 : 0);
+    QCOMPARE(value("SELECT PRS_AZUBI_PROF FROM PERSON WHERE PRS_IDENT=?", {app}), missing.contains("PERSON.PRS_AZUBI_PROF") ? 0 : 1);
+    QCOMPARE(value("SELECT PRS_KV_NO_PKV_RV FROM PERSON WHERE PRS_IDENT=?", {app}),
+             missing.contains("PERSON.PRS_KV_NO_PKV_RV") ? 0 : 1);
+    if (missing == QStringList{"placeholder"})
+        QCOMPARE(upgraded.rows.value("PERSON").size(), fresh.rows.value("PERSON").size());
+
+    // A second run changes nothing, and the program starts on the upgraded database.
+    QVERIFY(MainObject->UpgradeSchema());
+    QVERIFY(databaseState() == upgraded);
+    delete MainObject;
+    MainObject = new TMainObject;
+    QVERIFY2(MainObject->ConnectDatabase(), qPrintable(MainObject->ConnectError()));
+    QVERIFY(MainObject->UpgradeSchema());
+    QVERIFY(databaseState() == upgraded);
 }
 
 void StoreTest::newRowIdentHasRegistryForm()
@@ -417,6 +512,50 @@ QVariant sampleValue(const QString& table, const DictionaryColumn& c)
 }
 
 } // namespace
+
+void StoreTest::refusedCommitIsAFailure_data()
+{
+    QTest::addColumn<bool>("report");
+    QTest::newRow("reported") << true;
+    QTest::newRow("guarded") << false;
+}
+
+void StoreTest::refusedCommitIsAFailure()
+{
+    QFETCH(bool, report);
+    TestHome home;
+    QVERIFY(home.ok());
+    ScriptedMessages messages;
+    const QString app = createTestApplication();
+    // A deferred constraint is checked only by COMMIT: every statement succeeds, the commit does not.
+    QVERIFY(store::execute("PRAGMA foreign_keys = ON"));
+    QVERIFY(store::execute("CREATE TABLE PARENT_ROWS (ID TEXT PRIMARY KEY)"));
+    QVERIFY(store::execute("CREATE TABLE CHILD_ROWS (PARENT TEXT REFERENCES PARENT_ROWS (ID) "
+                           "DEFERRABLE INITIALLY DEFERRED)"));
+    bool workDone = false;
+    const bool committed = store::inTransaction(
+        [&] {
+            workDone = store::execute("UPDATE MAINPERSON SET ANS_LASTNAME='Verloren ' WHERE ANS_IDENT=?", {app}) &&
+                       store::execute("INSERT INTO CHILD_ROWS VALUES ('nobody')");
+            return workDone;
+        },
+        report ? store::OnError::Report : store::OnError::Ignore);
+    QVERIFY(workDone);
+    QVERIFY(!committed);
+    QCOMPARE(messages.shown().size(), report ? 1 : 0);
+    if (report)
+        QVERIFY2(messages.texts().first().contains("FOREIGN KEY"), qPrintable(messages.texts().first()));
+    // Nothing of the work stayed, and no transaction is left open: the next one starts and commits.
+    QCOMPARE(count("SELECT count(*) FROM CHILD_ROWS"), 0);
+    QCOMPARE(store::readText(store::selectValue("SELECT ANS_LASTNAME FROM MAINPERSON WHERE ANS_IDENT=?", {app})),
+             QString());
+    QVERIFY(store::inTransaction([] { return store::execute("INSERT INTO PARENT_ROWS VALUES ('P')"); }));
+    delete MainObject;
+    MainObject = new TMainObject;
+    QVERIFY(MainObject->ConnectDatabase());
+    QCOMPARE(count("SELECT count(*) FROM PARENT_ROWS"), 1);
+    QCOMPARE(count("SELECT count(*) FROM CHILD_ROWS"), 0);
+}
 
 void StoreTest::exportImportRoundTripCoversEveryTable()
 {
