@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QVariant>
 
 namespace store {
 
@@ -24,11 +25,20 @@ QString readSetting(const QString& section, const QString& key)
 bool writeSetting(const QString& section, const QString& key, const QString& value, QString* error)
 {
     QSettings settings(settingsFile(), QSettings::IniFormat);
-    settings.setValue(settingKey(section, key), value);
+    const QString name = settingKey(section, key);
+    const bool existed = settings.contains(name);
+    const QVariant previous = settings.value(name);
+    settings.setValue(name, value);
     // QSettings writes lazily and silently; only sync() with its status tells whether the file took it.
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
+    // QSettings keeps values in a cache shared by the whole process: without this, the program would go
+    // on reading the value the file refused.
+    if (existed)
+        settings.setValue(name, previous);
+    else
+        settings.remove(name);
     if (error)
         *error = QStringLiteral("Die Einstellung kann nicht gespeichert werden: die Datei %1 ist nicht beschreibbar.")
                      .arg(QDir::toNativeSeparators(settingsFile()));

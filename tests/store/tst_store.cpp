@@ -2,6 +2,7 @@
 #include "InstanceLock.h"
 #include "ProgramFolder.h"
 #include "Schema.h"
+#include "Settings.h"
 #include "ServerObjects.h"
 #include "Sql.h"
 #include "TestHome.h"
@@ -73,6 +74,7 @@ private slots:
     void amountsAreReadInGerman();
     void storedAmountsThatAreNoNumberReadAsZero_data();
     void storedAmountsThatAreNoNumberReadAsZero();
+    void settingsAreWrittenOrSayWhyNot();
     void amountsAreShownInGerman();
 };
 
@@ -891,6 +893,29 @@ void StoreTest::storedAmountsThatAreNoNumberReadAsZero()
     store::Rows rows = store::select("SELECT LIV_RENT_BRUTTO FROM LIVING WHERE LIV_IDENT=?", {app});
     QVERIFY(rows.next());
     QCOMPARE(rows.amount("LIV_RENT_BRUTTO"), value);
+}
+
+void StoreTest::settingsAreWrittenOrSayWhyNot()
+{
+    TestHome home(false);
+    QVERIFY(home.ok());
+    QString error;
+    QVERIFY2(store::writeSetting("MONEY", "CHILD", "{0A000000-0000-4000-8000-000000000002}", &error), qPrintable(error));
+    QCOMPARE(store::readSetting("MONEY", "CHILD"), QString("{0A000000-0000-4000-8000-000000000002}"));
+    QCOMPARE(store::readSetting("MONEY", "NOTHING"), QString());
+    const QString file = home.file("SETTING.INI");
+    const QByteArray before = fileHash(file);
+    bool written = true;
+    {
+        OtherUser user(home.path());
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        written = store::writeSetting("MONEY", "CHILD", "{0B000000-0000-4000-8000-000000000002}", &error);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    QVERIFY(!written);
+    QVERIFY2(error.contains("SETTING.INI") && error.contains("nicht gespeichert"), qPrintable(error));
+    QCOMPARE(fileHash(file), before);
+    QCOMPARE(store::readSetting("MONEY", "CHILD"), QString("{0A000000-0000-4000-8000-000000000002}"));
 }
 
 void StoreTest::amountsAreShownInGerman()
