@@ -206,7 +206,9 @@ public:
 
 private:
     bool collectKeys(QString* error);
-    bool checkReference(const QString& table, int row, const QString& column, const QString& value, QString* error) const;
+    // `viaPersonOnly`: the table belongs to an application only through its person column.
+    bool checkReference(const QString& table, bool viaPersonOnly, int row, const QString& column, const QString& value,
+                        QString* error) const;
 
     const QJsonObject& m_tables;
     const QString m_application;
@@ -271,8 +273,8 @@ bool ImportCheck::collectKeys(QString* error)
 }
 
 // A reference must stay inside the imported application.
-bool ImportCheck::checkReference(const QString& table, int row, const QString& column, const QString& value,
-                                 QString* error) const
+bool ImportCheck::checkReference(const QString& table, bool viaPersonOnly, int row, const QString& column,
+                                 const QString& value, QString* error) const
 {
     const QString ref = value.trimmed();
     if (column.endsWith(QLatin1String("_INDEX_MAINHEADER"))) {
@@ -283,8 +285,6 @@ bool ImportCheck::checkReference(const QString& table, int row, const QString& c
         return false;
     }
     if (column.endsWith(QLatin1String("_INDEX_PERSON"))) {
-        const bool viaPersonOnly =
-            columnEndingWith(columnInfo(table), QStringLiteral("_INDEX_MAINHEADER")).isEmpty();
         // A person pick left empty is harmless where the row belongs to the application through its own
         // column; a row that belongs to it only through the person needs that person.
         if (ref.isEmpty() && !viaPersonOnly)
@@ -318,7 +318,8 @@ bool ImportCheck::run(PreparedTables* prepared, QString* error)
             types.insert(c.name, c.type);
         // A row without the column that ties it to the application would belong to no application at all.
         QString ownerColumn = columnEndingWith(columns, QStringLiteral("_INDEX_MAINHEADER"));
-        if (ownerColumn.isEmpty())
+        const bool viaPersonOnly = ownerColumn.isEmpty() && table != QLatin1String("MAINHEADER");
+        if (viaPersonOnly)
             ownerColumn = columnEndingWith(columns, QStringLiteral("_INDEX_PERSON"));
         const QJsonArray rows = it.value().toArray();
         QList<PreparedRow> list;
@@ -342,7 +343,7 @@ bool ImportCheck::run(PreparedTables* prepared, QString* error)
                     return false;
                 }
                 if (c.key().contains(QLatin1String("_INDEX_")) &&
-                    !checkReference(table, r, c.key(), readText(*value), error))
+                    !checkReference(table, viaPersonOnly, r, c.key(), readText(*value), error))
                     return false;
                 prepared.columns << quoteIdentifier(c.key());
                 prepared.values << *value;
