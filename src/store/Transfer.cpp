@@ -128,11 +128,6 @@ constexpr int kMaxNameLength = 50;
 // Far beyond any real amount, small enough that sums of many of them stay exact to the cent.
 constexpr double kMaxAmount = 1e12;
 
-// A row of the file that cannot be taken as it is: the place and the reason.
-struct Refusal {
-    QString message;
-};
-
 QString where(const QString& table, int row, const QString& column)
 {
     return QStringLiteral("Tabelle %1, Zeile %2, Spalte %3").arg(table).arg(row + 1).arg(column);
@@ -166,7 +161,7 @@ std::optional<QVariant> columnValue(const QJsonValue& v, const QString& type, QS
     if (type == QLatin1String("DOUBLE")) {
         const double d = v.toDouble();
         if (!v.isDouble() || !std::isfinite(d) || std::abs(d) > kMaxAmount) {
-            *reason = QStringLiteral("erwartet eine Zahl bis %1").arg(kMaxAmount, 0, 'g', 3);
+            *reason = QStringLiteral("erwartet eine Zahl, dem Betrag nach höchstens 1.000.000.000.000");
             return std::nullopt;
         }
         return d;
@@ -180,7 +175,8 @@ std::optional<QVariant> columnValue(const QJsonValue& v, const QString& type, QS
         *reason = QStringLiteral("enthält ein Nullzeichen");
         return std::nullopt;
     }
-    if (type == QLatin1String("DATE")) {
+    // An empty date is no date, as the store reads it.
+    if (type == QLatin1String("DATE") && !text.trimmed().isEmpty()) {
         const QDate date = QDate::fromString(text, Qt::ISODate);
         if (text.size() != 10 || !date.isValid()) {
             *reason = QStringLiteral("erwartet ein Datum der Form JJJJ-MM-TT, nicht \"%1\"").arg(text.left(40));
