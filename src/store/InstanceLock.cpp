@@ -6,17 +6,21 @@
 
 namespace {
 
-// Where the lock of the database of `programFolder` may lie, in the order they are tried.
-QStringList lockPlaces(const QString& programFolder)
+QString lockBesideDatabase(const QString& programFolder)
 {
-    const QString database = QDir(programFolder).absoluteFilePath(QStringLiteral("Daten/Default/REDIR.sqlite"));
-    QStringList places{QDir(programFolder).absoluteFilePath(QStringLiteral("Daten/Default/velmora.lock"))};
+    return QDir(programFolder).absoluteFilePath(QStringLiteral("Daten/Default/velmora.lock"));
+}
+
+// Asked only when the database's folder admits no lock file: QStandardPaths warns where the runtime
+// folder is not set up, which would be noise on every start.
+QString lockInRuntimeFolder(const QString& programFolder)
+{
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) {
-        const QByteArray key = QCryptographicHash::hash(QDir::cleanPath(database).toUtf8(), QCryptographicHash::Sha1);
-        places << QDir(runtime).filePath(QStringLiteral("velmora-%1.lock").arg(QString::fromLatin1(key.toHex().left(16))));
-    }
-    return places;
+    if (runtime.isEmpty())
+        return {};
+    const QString database = QDir(programFolder).absoluteFilePath(QStringLiteral("Daten/Default/REDIR.sqlite"));
+    const QByteArray key = QCryptographicHash::hash(QDir::cleanPath(database).toUtf8(), QCryptographicHash::Sha1);
+    return QDir(runtime).filePath(QStringLiteral("velmora-%1.lock").arg(QString::fromLatin1(key.toHex().left(16))));
 }
 
 } // namespace
@@ -29,9 +33,13 @@ bool InstanceLock::acquire()
     m_heldByOther = false;
     if (m_lock && m_lock->isLocked())
         return true;
-    const QStringList places = lockPlaces(m_folder);
-    for (const QString& place : places) {
-        auto lock = std::make_unique<QLockFile>(place);
+    QStringList tried;
+    for (const auto& place : {lockBesideDatabase, lockInRuntimeFolder}) {
+        const QString path = place(m_folder);
+        if (path.isEmpty())
+            continue;
+        tried << QDir::toNativeSeparators(path);
+        auto lock = std::make_unique<QLockFile>(path);
         // The lock is held for the whole run; only a lock left by a program that no longer runs is stale.
         lock->setStaleLockTime(0);
         if (lock->tryLock(0)) {
@@ -50,14 +58,11 @@ bool InstanceLock::acquire()
         }
         // No lock file can be made here (a read-only folder): the next place.
     }
-    QStringList shown;
-    for (const QString& place : places)
-        shown << QDir::toNativeSeparators(place);
     m_message = QStringLiteral("Velmora kann nicht gestartet werden.\n\n"
                                "Die Sperrdatei, die ein zweites gleichzeitiges Arbeiten mit denselben "
                                "Antragsdaten verhindert, kann an keinem dieser Orte angelegt werden:\n%1\n\n"
                                "Bitte sorgen Sie dafür, dass der Ordner der Datenbank beschreibbar ist.")
-                    .arg(shown.join(QLatin1Char('\n')));
+                    .arg(tried.join(QLatin1Char('\n')));
     return false;
 }
 
