@@ -68,10 +68,11 @@ bool TMainObject::ConnectDatabase()
         const int code = error.nativeErrorCode().toInt() & 0xff;
         // SQLITE_BUSY and SQLITE_LOCKED: another program holds the database.
         const bool busy = code == 5 || code == 6;
-        m_connectError = (busy ? QStringLiteral("Die Datenbank %1 wird gerade von einem anderen Programm benutzt.")
-                               : store::notWritableMessage(QStringLiteral("%1")))
-                             .arg(QDir::toNativeSeparators(path)) +
-                         QStringLiteral("\n") + error.text();
+        const QString shown = QDir::toNativeSeparators(path);
+        m_connectError =
+            (busy ? QStringLiteral("Die Datenbank %1 wird gerade von einem anderen Programm benutzt.").arg(shown)
+                  : store::notWritableMessage(shown)) +
+            QStringLiteral("\n") + error.text();
         q.exec(QStringLiteral("ROLLBACK"));
         q.finish();
         db.close();
