@@ -256,6 +256,7 @@ void StoreTest::connectRefusesWhatCannotWork_data()
     QTest::newRow("newer dictionary") << "newer" << "neueren Programmversion";
     QTest::newRow("read-only file") << "read-only file" << "kann nicht beschrieben werden";
     QTest::newRow("read-only folder") << "read-only folder" << "kann nicht beschrieben werden";
+    QTest::newRow("locked by another program") << "locked" << "wird gerade von einem anderen Programm benutzt";
 }
 
 void StoreTest::connectRefusesWhatCannotWork()
@@ -291,6 +292,15 @@ void StoreTest::connectRefusesWhatCannotWork()
         }
         QSqlDatabase::removeDatabase(name);
     }
+    // Another program in the middle of writing, past the busy timeout.
+    const QString writer = "writer";
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", writer);
+    other.setDatabaseName(db);
+    QSqlQuery holding(other);
+    if (fault == "locked") {
+        QVERIFY(other.open());
+        QVERIFY(holding.exec("BEGIN IMMEDIATE"));
+    }
     const QByteArray before = QFileInfo(db).isFile() ? fileHash(db) : QByteArray();
     const qint64 sizeBefore = QFileInfo(db).size();
     QString error;
@@ -308,6 +318,12 @@ void StoreTest::connectRefusesWhatCannotWork()
         QVERIFY(!connected);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+    if (fault == "locked")
+        holding.exec("ROLLBACK");
+    holding.finish();
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(writer);
     QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(QFileInfo(db).isDir(), fault == "folder");
     QCOMPARE(QFileInfo::exists(db), fault != "missing");
