@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // Each command returns the process exit code: 0 on success, 1 on a refused or failed action,
-// 2 on a wrong call.
+// 2 on a wrong call (estimate: 3 when its result is incomplete).
 namespace cli {
 
 int runInit(const QStringList& args);

@@ -104,10 +104,12 @@ int runEstimate(const QStringList& args) {
     run->input.rentLevel = call.rentLevel;
     run->recompute();
 
+    // The figures are printed either way; the exit code tells a script that the benefit is not among them.
+    const int exitCode = run->result.complete ? 0 : kIncompleteExitCode;
     if (call.json) {
         out << QString::fromUtf8(
             QJsonDocument(estimate::estimateToJson(run->result)).toJson(QJsonDocument::Indented));
-        return 0;
+        return exitCode;
     }
     out << QStringLiteral("Voraussichtliche Leistungen: %1\n").arg(call.name)
         << QStringLiteral("berechnet für den %1, Mietstufe %2\n")
@@ -115,7 +117,7 @@ int runEstimate(const QStringList& args) {
                .arg(call.rentLevel + 1)
         << estimate::captions::warning() << "\n\n"
         << estimate::estimateToText(run->result);
-    return 0;
+    return exitCode;
 }
 
 } // namespace cli

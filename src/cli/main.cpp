@@ -16,7 +16,8 @@ const char* kUsage = "Aufruf: velmora-cli [--home ORDNER] BEFEHL\n"
                      "  export NAME [DATEI]       einen Antrag als JSON ausgeben\n"
                      "  import DATEI              einen Antrag aus JSON übernehmen\n"
                      "  estimate NAME [--rent-level 1-6] [--date JJJJ-MM-TT] [--json]\n"
-                     "                            voraussichtliche Leistungen berechnen\n";
+                     "                            voraussichtliche Leistungen berechnen\n"
+                     "                            (Rückgabewert 3: Ergebnis unvollständig)\n";
 
 } // namespace
 

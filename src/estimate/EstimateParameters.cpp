@@ -18,6 +18,9 @@ bool Band::contains(double value) const {
 
 namespace {
 
+constexpr double kMaxAmount = 1e6;
+constexpr double kMaxRate = 1e4;
+
 // Walks the document and remembers the first fault together with where it was found, so that the
 // message can say "Regelbedarf › Paar › 2 › Partner" instead of leaving the user to guess.
 class Reader {
@@ -49,6 +52,48 @@ public:
             return 0;
         }
         return v.toDouble();
+    }
+
+    // Figures within what is plausible, so that a slip in the file is an error naming the entry rather
+    // than a benefit computed from it: amounts are not negative, shares lie between 0 and 1 (0 to 100 %),
+    // a standard rate is above 0.
+    double amount(const QJsonObject& object, const QStringList& path, const QString& key) {
+        return within(number(object, path, key), path + QStringList{key}, 0, kMaxAmount,
+                      QStringLiteral("ein Betrag muss zwischen 0 und 1.000.000 liegen"));
+    }
+
+    double share(const QJsonObject& object, const QStringList& path, const QString& key) {
+        return within(number(object, path, key), path + QStringList{key}, 0, 1,
+                      QStringLiteral("ein Anteil muss zwischen 0 und 1 liegen (0 bis 100 %)"));
+    }
+
+    double rate(const QJsonObject& object, const QStringList& path, const QString& key) {
+        const double v = within(number(object, path, key), path + QStringList{key}, 0, kMaxRate,
+                                QStringLiteral("ein Regelbedarf muss über 0 und höchstens 10.000 liegen"));
+        if (!failed() && v == 0)
+            fail(path + QStringList{key}, QStringLiteral("ein Regelbedarf muss über 0 und höchstens 10.000 liegen"));
+        return v;
+    }
+
+    double positive(const QJsonObject& object, const QStringList& path, const QString& key) {
+        const double v = number(object, path, key);
+        if (!failed() && !(v > 0 && v <= kMaxAmount))
+            fail(path + QStringList{key}, QStringLiteral("der Wert muss über 0 liegen, nicht %1").arg(v));
+        return v;
+    }
+
+    std::vector<double> amounts(const QJsonArray& a, const QStringList& path) {
+        std::vector<double> out = numbers(a, path);
+        for (size_t i = 0; i < out.size(); ++i)
+            within(out[i], path + QStringList{QString::number(i + 1)}, 0, kMaxAmount,
+                   QStringLiteral("ein Betrag muss zwischen 0 und 1.000.000 liegen"));
+        return out;
+    }
+
+    double within(double v, const QStringList& path, double minimum, double maximum, const QString& rule) {
+        if (!failed() && (v < minimum || v > maximum))
+            fail(path, QStringLiteral("%1, nicht %2").arg(rule).arg(v));
+        return v;
     }
 
     int wholeNumber(const QJsonObject& object, const QStringList& path, const QString& key) {
@@ -139,6 +184,10 @@ public:
         b.below = optionalNumber(o, path, belowKey);
         if (!upToKey.isEmpty()) b.upTo = optionalNumber(o, path, upToKey);
         if (failed()) return b;
+        for (const auto& [bound, key] : {std::pair{b.below, belowKey}, std::pair{b.upTo, upToKey}})
+            if (bound) within(*bound, path + QStringList{key}, 0, kMaxAmount,
+                              QStringLiteral("eine Grenze darf nicht negativ sein"));
+        if (failed()) return b;
         const bool bounded = b.below || b.upTo;
         if (b.below && b.upTo)
             fail(path, QStringLiteral("„%1“ und „%2“ schließen einander aus").arg(belowKey, upToKey));
@@ -168,7 +217,9 @@ void readStandardRates(Reader& r, const QJsonObject& set, const QStringList& roo
     const QJsonObject o = r.object(set, root, QStringLiteral("Regelbedarf"));
     if (r.failed()) return;
     p.ageOfMajority = r.wholeNumber(o, path, QStringLiteral("volljährig ab Alter"));
-    p.singleRate = r.number(o, path, QStringLiteral("allein"));
+    r.within(p.ageOfMajority, path + QStringList{QStringLiteral("volljährig ab Alter")}, 1, 150,
+             QStringLiteral("ein Alter muss zwischen 1 und 150 liegen"));
+    p.singleRate = r.rate(o, path, QStringLiteral("allein"));
 
     const QStringList couplePath = path + QStringList{QStringLiteral("Paar")};
     r.objects(r.array(o, path, QStringLiteral("Paar"), 4, 4), couplePath,
@@ -176,8 +227,8 @@ void readStandardRates(Reader& r, const QJsonObject& set, const QStringList& roo
                   CoupleRate c;
                   c.applicantOfAge = r.flag(e, ep, QStringLiteral("Antragsteller volljährig"));
                   c.partnerOfAge = r.flag(e, ep, QStringLiteral("Partner volljährig"));
-                  c.applicantRate = r.number(e, ep, QStringLiteral("Antragsteller"));
-                  c.partnerRate = r.number(e, ep, QStringLiteral("Partner"));
+                  c.applicantRate = r.rate(e, ep, QStringLiteral("Antragsteller"));
+                  c.partnerRate = r.rate(e, ep, QStringLiteral("Partner"));
                   p.coupleRates.push_back(c);
               });
     // All four combinations must be there exactly once: a missing one would leave a couple without rates.
@@ -197,7 +248,7 @@ void readStandardRates(Reader& r, const QJsonObject& set, const QStringList& roo
         RateBand b;
         b.band = r.band(e, ep, QStringLiteral("unter Alter"), {},
                         p.furtherPersonRates.size() + 1 == size_t(further.size()));
-        b.rate = r.number(e, ep, QStringLiteral("Betrag"));
+        b.rate = r.rate(e, ep, QStringLiteral("Betrag"));
         p.furtherPersonRates.push_back(b);
     });
     r.checkRising(p.furtherPersonRates, furtherPath);
@@ -207,8 +258,8 @@ void readAdditionalNeeds(Reader& r, const QJsonObject& set, const QStringList& r
     const QStringList path = root + QStringList{QStringLiteral("Mehrbedarf")};
     const QJsonObject o = r.object(set, root, QStringLiteral("Mehrbedarf"));
     if (r.failed()) return;
-    p.pregnancyShare = r.number(o, path, QStringLiteral("Schwangerschaft Anteil"));
-    p.disabilityShare = r.number(o, path, QStringLiteral("Behinderung Anteil"));
+    p.pregnancyShare = r.share(o, path, QStringLiteral("Schwangerschaft Anteil"));
+    p.disabilityShare = r.share(o, path, QStringLiteral("Behinderung Anteil"));
 
     const QStringList alonePath = path + QStringList{QStringLiteral("Alleinerziehend")};
     const QJsonObject alone = r.object(o, path, QStringLiteral("Alleinerziehend"));
@@ -219,7 +270,7 @@ void readAdditionalNeeds(Reader& r, const QJsonObject& set, const QStringList& r
         ShareBand b;
         b.band = r.band(e, ep, QStringLiteral("unter Alter"), {},
                         p.singleParentOneChild.size() + 1 == size_t(one.size()));
-        b.share = r.number(e, ep, QStringLiteral("Anteil"));
+        b.share = r.share(e, ep, QStringLiteral("Anteil"));
         p.singleParentOneChild.push_back(b);
     });
     r.checkRising(p.singleParentOneChild, onePath);
@@ -229,15 +280,15 @@ void readAdditionalNeeds(Reader& r, const QJsonObject& set, const QStringList& r
     if (r.failed()) return;
     p.twoChildrenOlderBelow = r.wholeNumber(two, twoPath, QStringLiteral("älteres Kind unter Alter"));
     p.twoChildrenYoungerBelow = r.wholeNumber(two, twoPath, QStringLiteral("jüngeres Kind unter Alter"));
-    p.twoChildrenHighShare = r.number(two, twoPath, QStringLiteral("Anteil"));
-    p.twoChildrenLowShare = r.number(two, twoPath, QStringLiteral("sonst Anteil"));
+    p.twoChildrenHighShare = r.share(two, twoPath, QStringLiteral("Anteil"));
+    p.twoChildrenLowShare = r.share(two, twoPath, QStringLiteral("sonst Anteil"));
 
     const QStringList morePath = alonePath + QStringList{QStringLiteral("mehr Kinder")};
     r.objects(r.array(alone, alonePath, QStringLiteral("mehr Kinder")), morePath,
               [&](const QJsonObject& e, const QStringList& ep) {
                   ChildCountShare c;
                   c.fromChildren = r.wholeNumber(e, ep, QStringLiteral("ab Kinder"));
-                  c.share = r.number(e, ep, QStringLiteral("Anteil"));
+                  c.share = r.share(e, ep, QStringLiteral("Anteil"));
                   if (!r.failed() && c.fromChildren < 3)
                       r.fail(ep, QStringLiteral("„ab Kinder“ muss mindestens 3 sein"));
                   if (!r.failed() && !p.singleParentMoreChildren.empty() &&
@@ -250,7 +301,7 @@ void readAdditionalNeeds(Reader& r, const QJsonObject& set, const QStringList& r
     r.objects(r.array(o, path, QStringLiteral("Kostenaufwändige Ernährung")), dietPath,
               [&](const QJsonObject& e, const QStringList& ep) {
                   p.diets.push_back(
-                      Diet{r.text(e, ep, QStringLiteral("Art")), r.number(e, ep, QStringLiteral("Betrag"))});
+                      Diet{r.text(e, ep, QStringLiteral("Art")), r.amount(e, ep, QStringLiteral("Betrag"))});
               });
     if (!r.failed() && p.diets.front().amount != 0)
         r.fail(dietPath + QStringList{QStringLiteral("1")},
@@ -262,10 +313,10 @@ AreaRule readAreaRule(Reader& r, const QJsonObject& parent, const QStringList& p
     const QStringList p = path + QStringList{key};
     const QJsonObject o = r.object(parent, path, key);
     if (r.failed()) return a;
-    a.bySize = r.numbers(r.array(o, p, QStringLiteral("nach Haushaltsgröße")),
+    a.bySize = r.amounts(r.array(o, p, QStringLiteral("nach Haushaltsgröße")),
                          p + QStringList{QStringLiteral("nach Haushaltsgröße")});
-    a.perPerson = r.number(o, p, QStringLiteral("je Person"));
-    a.base = r.number(o, p, QStringLiteral("Sockel"));
+    a.perPerson = r.amount(o, p, QStringLiteral("je Person"));
+    a.base = r.amount(o, p, QStringLiteral("Sockel"));
     return a;
 }
 
@@ -288,11 +339,11 @@ void readHousing(Reader& r, const QJsonObject& set, const QStringList& root, Par
                                 .arg(RentLevelCount));
             break;
         }
-        const std::vector<double> values = r.numbers(row, rowPath);
+        const std::vector<double> values = r.amounts(row, rowPath);
         std::copy(values.begin(), values.end(), p.rentCeilings[size].begin());
     }
     const QStringList furtherPath = ceilingPath + QStringList{QStringLiteral("je weitere Person")};
-    const std::vector<double> further = r.numbers(
+    const std::vector<double> further = r.amounts(
         r.array(ceilings, ceilingPath, QStringLiteral("je weitere Person"), RentLevelCount, RentLevelCount),
         furtherPath);
     if (!r.failed()) std::copy(further.begin(), further.end(), p.rentCeilingFurtherPerson.begin());
@@ -305,21 +356,21 @@ void readHousing(Reader& r, const QJsonObject& set, const QStringList& root, Par
     p.areaOwnerFlat = readAreaRule(r, area, areaPath, QStringLiteral("Eigentumswohnung"));
     p.areaOwnerHouse = readAreaRule(r, area, areaPath, QStringLiteral("Eigenheim"));
 
-    p.heatingPerSquareMetre = r.number(o, path, QStringLiteral("Heizkosten je qm"));
-    p.warmWaterShare = r.number(o, path, QStringLiteral("Warmwasser Anteil"));
+    p.heatingPerSquareMetre = r.amount(o, path, QStringLiteral("Heizkosten je qm"));
+    p.warmWaterShare = r.share(o, path, QStringLiteral("Warmwasser Anteil"));
 }
 
 void readSupplement(Reader& r, const QJsonObject& set, const QStringList& root, ParameterSet& p) {
     const QStringList path = root + QStringList{QStringLiteral("Zuschlag")};
     const QJsonObject o = r.object(set, root, QStringLiteral("Zuschlag"));
     if (r.failed()) return;
-    p.weeksPerMonth = r.number(o, path, QStringLiteral("Wochen je Monat"));
-    p.daysPerMonth = r.number(o, path, QStringLiteral("Tage je Monat"));
-    p.supplementShare = r.number(o, path, QStringLiteral("Anteil der Differenz"));
-    p.supplementPerChild = r.number(o, path, QStringLiteral("je Kind"));
-    p.supplementMaxCouple = r.number(o, path, QStringLiteral("Höchstbetrag Paar"));
-    p.supplementMaxSingle = r.number(o, path, QStringLiteral("Höchstbetrag allein"));
-    p.supplementSecondYearShare = r.number(o, path, QStringLiteral("Anteil zweites Jahr"));
+    p.weeksPerMonth = r.positive(o, path, QStringLiteral("Wochen je Monat"));
+    p.daysPerMonth = r.positive(o, path, QStringLiteral("Tage je Monat"));
+    p.supplementShare = r.share(o, path, QStringLiteral("Anteil der Differenz"));
+    p.supplementPerChild = r.amount(o, path, QStringLiteral("je Kind"));
+    p.supplementMaxCouple = r.amount(o, path, QStringLiteral("Höchstbetrag Paar"));
+    p.supplementMaxSingle = r.amount(o, path, QStringLiteral("Höchstbetrag allein"));
+    p.supplementSecondYearShare = r.share(o, path, QStringLiteral("Anteil zweites Jahr"));
 }
 
 void readIncome(Reader& r, const QJsonObject& set, const QStringList& root, ParameterSet& p) {
@@ -330,11 +381,11 @@ void readIncome(Reader& r, const QJsonObject& set, const QStringList& root, Para
     const std::vector<double> divisors =
         r.numbers(r.array(o, path, QStringLiteral("Teiler Zahlungsweise"), 4, 4), divisorPath);
     if (!r.failed()) {
-        if (std::any_of(divisors.begin(), divisors.end(), [](double d) { return d == 0; }))
-            r.fail(divisorPath, QStringLiteral("ein Teiler darf nicht 0 sein"));
+        if (std::any_of(divisors.begin(), divisors.end(), [](double d) { return d <= 0; }))
+            r.fail(divisorPath, QStringLiteral("ein Teiler darf nicht 0 oder negativ sein"));
         std::copy(divisors.begin(), divisors.end(), p.premiumDivisors.begin());
     }
-    p.riesterDeduction = r.number(o, path, QStringLiteral("Absetzung Riester-Rente"));
+    p.riesterDeduction = r.amount(o, path, QStringLiteral("Absetzung Riester-Rente"));
 
     const QStringList exemptionPath = path + QStringList{QStringLiteral("Freibetrag")};
     const QJsonArray exemption = r.array(o, path, QStringLiteral("Freibetrag"));
@@ -344,9 +395,9 @@ void readIncome(Reader& r, const QJsonObject& set, const QStringList& root, Para
                         p.incomeExemption.size() + 1 == size_t(exemption.size()));
         b.passThrough = e.value(QStringLiteral("unverändert")).toBool(false);
         if (!b.passThrough) {
-            b.base = r.number(e, ep, QStringLiteral("Grundbetrag"));
-            b.share = r.number(e, ep, QStringLiteral("Anteil"));
-            b.shareFrom = r.number(e, ep, QStringLiteral("Anteil ab"));
+            b.base = r.amount(e, ep, QStringLiteral("Grundbetrag"));
+            b.share = r.share(e, ep, QStringLiteral("Anteil"));
+            b.shareFrom = r.amount(e, ep, QStringLiteral("Anteil ab"));
         }
         p.incomeExemption.push_back(b);
     });
@@ -357,8 +408,8 @@ void readAssets(Reader& r, const QJsonObject& set, const QStringList& root, Para
     const QStringList path = root + QStringList{QStringLiteral("Vermögen")};
     const QJsonObject o = r.object(set, root, QStringLiteral("Vermögen"));
     if (r.failed()) return;
-    p.necessaryPurchases = r.number(o, path, QStringLiteral("Absetzung notwendige Anschaffungen"));
-    p.minorAllowance = r.number(o, path, QStringLiteral("Freibetrag minderjährig"));
+    p.necessaryPurchases = r.amount(o, path, QStringLiteral("Absetzung notwendige Anschaffungen"));
+    p.minorAllowance = r.amount(o, path, QStringLiteral("Freibetrag minderjährig"));
 
     const QStringList adultPath = path + QStringList{QStringLiteral("Freibetrag volljährig")};
     const QJsonArray adult = r.array(o, path, QStringLiteral("Freibetrag volljährig"));
@@ -371,16 +422,16 @@ void readAssets(Reader& r, const QJsonObject& set, const QStringList& root, Para
         if (!r.failed() && last == a.bornBefore.has_value())
             r.fail(ep, last ? QStringLiteral("die letzte Regel gilt für alle und hat kein „geboren vor“")
                             : QStringLiteral("jede Regel außer der letzten braucht „geboren vor“"));
-        a.perYear = r.number(e, ep, QStringLiteral("je Lebensjahr"));
-        a.minimum = r.number(e, ep, QStringLiteral("mindestens"));
-        a.maximum = r.number(e, ep, QStringLiteral("höchstens"));
+        a.perYear = r.amount(e, ep, QStringLiteral("je Lebensjahr"));
+        a.minimum = r.amount(e, ep, QStringLiteral("mindestens"));
+        a.maximum = r.amount(e, ep, QStringLiteral("höchstens"));
         if (!r.failed() && a.minimum > a.maximum)
             r.fail(ep, QStringLiteral("„mindestens“ ist größer als „höchstens“"));
         p.adultAllowance.push_back(a);
     });
-    p.pensionPoolPerYear = r.number(o, path, QStringLiteral("Altersvorsorge je Lebensjahr"));
-    p.pensionPoolMaximum = r.number(o, path, QStringLiteral("Altersvorsorge höchstens"));
-    p.vehicleExemptUpTo = r.number(o, path, QStringLiteral("Kraftfahrzeug frei bis"));
+    p.pensionPoolPerYear = r.amount(o, path, QStringLiteral("Altersvorsorge je Lebensjahr"));
+    p.pensionPoolMaximum = r.amount(o, path, QStringLiteral("Altersvorsorge höchstens"));
+    p.vehicleExemptUpTo = r.amount(o, path, QStringLiteral("Kraftfahrzeug frei bis"));
 }
 
 } // namespace

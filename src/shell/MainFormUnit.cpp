@@ -344,14 +344,14 @@ void TMainFormDlg::FormActivate() {
         if (!MainObject->ConnectError().isEmpty())
             text += QStringLiteral("\n\n") + MainObject->ConnectError();
         store::Messages::information(text);
-        shell::endProgram();
+        shell::endProgram(1);
         return;
     }
     if (!MainObject->LoginUser()) {
         // "Abbruch" in the login dialog is the user's decision, not an error to report.
         if (shell::programEnding()) return;
         store::Messages::information(QStringLiteral("Fehler bei der Anmeldung!"));
-        shell::endProgram();
+        shell::endProgram(1);
         return;
     }
     if (shell::programEnding()) return;
@@ -359,7 +359,7 @@ void TMainFormDlg::FormActivate() {
         store::Messages::information(
             QStringLiteral("Die Datenbank konnte nicht auf den Stand dieser Programmversion "
                            "gebracht werden. Das Programm wird beendet."));
-        shell::endProgram();
+        shell::endProgram(1);
         return;
     }
     if (!openFirstApplication()) return;

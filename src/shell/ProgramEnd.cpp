@@ -6,6 +6,7 @@ namespace shell {
 
 namespace {
 bool ending = false;
+int exitCode = 0;
 
 std::function<void()>& handler() {
     static std::function<void()> instance;
@@ -13,12 +14,17 @@ std::function<void()>& handler() {
 }
 } // namespace
 
-void endProgram() {
+void endProgram(int code) {
     ending = true;
+    exitCode = code;
     if (handler())
         handler()();
     else
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(code);
+}
+
+int programExitCode() {
+    return exitCode;
 }
 
 bool programEnding() {
@@ -27,6 +33,7 @@ bool programEnding() {
 
 void setProgramEndHandler(std::function<void()> h) {
     ending = false;
+    exitCode = 0;
     handler() = std::move(h);
 }
 

@@ -27,7 +27,10 @@ int main(int argc, char* argv[]) {
 
     InstanceLock lock(store::programFolder());
     if (!lock.acquire()) {
-        store::Messages::information(lock.message());
+        if (lock.heldByOther())
+            store::Messages::information(lock.message());
+        else
+            store::Messages::error(lock.message());
         return 1;
     }
 

@@ -83,6 +83,31 @@ CreateResult createApplication(const QString& name)
 
 bool ensureApplicationRows(const QString& ident) { return inTransaction([&] { return insertMissingRows(ident); }); }
 
+bool deletePerson(const QString& person)
+{
+    if (person.trimmed().isEmpty() || person == QLatin1String("DUMMY"))
+        return false;
+    // Table and column names come from the database's own dictionary, never from input.
+    QList<std::pair<QString, QString>> references;
+    Rows rows = select(QStringLiteral("SELECT m.name AS tbl, c.name AS col FROM sqlite_master m, "
+                                      "pragma_table_info(m.name) c WHERE m.type='table' ORDER BY m.name, c.cid"));
+    if (!rows.ok())
+        return false;
+    while (rows.next()) {
+        const QString table = rows.text(QStringLiteral("tbl"));
+        const QString column = rows.text(QStringLiteral("col"));
+        if (table != QLatin1String("PERSON") && column.endsWith(QLatin1String("_INDEX_PERSON")))
+            references.append({table, column});
+    }
+    return inTransaction([&] {
+        for (const auto& [table, column] : references)
+            if (!execute(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(quoteIdentifier(table), quoteIdentifier(column)),
+                         {person}))
+                return false;
+        return execute(QStringLiteral("DELETE FROM PERSON WHERE PRS_IDENT=?"), {person});
+    });
+}
+
 bool openApplication(const QString& ident)
 {
     Rows rows = select(QStringLiteral("SELECT BDG_IDENT, BDG_INDEX_USER, BDG_SIGN, BDG_DATE FROM MAINHEADER "

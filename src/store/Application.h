@@ -15,6 +15,12 @@ CreateResult createApplication(const QString& name);
 // application), in one transaction.
 bool ensureApplicationRows(const QString& ident);
 
+// Deletes a person with everything that points to it: its row in every table with a person column
+// (name ending in "_INDEX_PERSON"; the tables are taken from the database itself, so a table added
+// later is covered too), then its PERSON row, all in one transaction. False, with nothing deleted, when a
+// statement fails (the error has been shown) or when `person` is empty or the placeholder.
+bool deletePerson(const QString& person);
+
 // Makes the stored application `ident` the open one, with its once-per-application rows complete;
 // false when there is none or its rows cannot be completed (the error has been shown).
 bool openApplication(const QString& ident);

@@ -58,8 +58,10 @@ bool initializeProgramFolder(const QString& target, const QString& installation,
             return false;
     }
     const QString database = to.filePath(QStringLiteral("Daten/Default/REDIR.sqlite"));
+    // An existing database is kept as it is; but a file that only stands where it belongs, such as an
+    // empty one or a folder, makes init fail rather than report a program folder that cannot start.
     if (QFileInfo::exists(database))
-        return true;
+        return isVelmoraDatabase(database, error);
     return createDatabase(database, to.filePath(QStringLiteral("Daten/Default/schema.sql")), error);
 }
 

@@ -85,6 +85,93 @@ bool createDatabase(const QString& databaseFile, const QString& schemaFile, QStr
     return ok;
 }
 
+QString notWritableMessage(const QString& databaseFile)
+{
+    return QStringLiteral("Die Datenbank %1 kann nicht beschrieben werden. Die Datei oder ihr Ordner ist "
+                          "schreibgeschützt (im Ordner müssen auch die Dateien REDIR.sqlite-wal und "
+                          "REDIR.sqlite-shm angelegt werden können).")
+        .arg(databaseFile);
+}
+
+namespace {
+
+// What keeps an opened database from being the program's: empty when nothing does.
+QString dictionaryFault(const QSqlDatabase& db, const QString& shown)
+{
+    QSqlQuery q(db);
+    QStringList tables;
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
+        // SQLITE_READONLY, SQLITE_CANTOPEN: even a reader of a WAL database needs to write its -shm file.
+        const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
+        return (code == 8 || code == 14 ? notWritableMessage(shown)
+                                        : QStringLiteral("Die Datenbank %1 kann nicht gelesen werden.").arg(shown)) +
+               QStringLiteral("\n") + q.lastError().text();
+    }
+    while (q.next())
+        tables << q.value(0).toString();
+    for (const char* table : {"USERS", "MAINHEADER", "MAINPERSON", "PERSON"}) {
+        if (!tables.contains(QLatin1String(table)))
+            return QStringLiteral("Die Datei %1 ist keine Velmora-Datenbank (die Tabelle %2 fehlt).")
+                .arg(shown, QLatin1String(table));
+    }
+    const int version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+    if (version > kDictionaryVersion)
+        return QStringLiteral("Die Datenbank %1 stammt von einer neueren Programmversion (Version %2, dieses "
+                              "Programm kennt Version %3).")
+            .arg(shown)
+            .arg(version)
+            .arg(kDictionaryVersion);
+    return {};
+}
+
+} // namespace
+
+bool isVelmoraDatabase(const QString& databaseFile, QString* error)
+{
+    const QString shown = QDir::toNativeSeparators(databaseFile);
+    const auto fail = [&](const QString& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    const QFileInfo info(databaseFile);
+    if (info.isDir())
+        return fail(QStringLiteral("Wo die Datenbank liegen sollte, liegt ein Ordner: %1").arg(shown));
+    if (!info.exists())
+        return fail(QStringLiteral("Die Datenbank %1 fehlt.").arg(shown));
+    if (!info.isFile())
+        return fail(QStringLiteral("Die Datenbank %1 ist keine gewöhnliche Datei.").arg(shown));
+    if (info.size() == 0)
+        return fail(QStringLiteral("Die Datenbank %1 ist leer (0 Byte). Sie wird nicht verändert; legen Sie eine neue "
+                                   "an, nachdem Sie die leere Datei entfernt haben.")
+                        .arg(shown));
+    QFile file(databaseFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Die Datenbank %1 kann nicht gelesen werden.").arg(shown));
+    if (file.read(16) != QByteArray("SQLite format 3", 16))
+        return fail(QStringLiteral("Die Datei %1 ist keine Datenbank.").arg(shown));
+    file.close();
+
+    // Looked at through a read-only connection of its own, so that nothing of a foreign file changes.
+    const QString connectionName = QStringLiteral("velmora-check-") + databaseFile;
+    QString message;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(databaseFile);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+        if (!db.open()) {
+            message = QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden.\n%2").arg(shown, db.lastError().text());
+        } else {
+            message = dictionaryFault(db, shown);
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    if (!message.isEmpty())
+        return fail(message);
+    return true;
+}
+
 QStringList tableColumns(const QString& table)
 {
     QStringList columns;
@@ -125,6 +212,11 @@ bool upgradeSteps()
             return false;
         // Every stored claim answers the new question with no.
         if (!execute(QStringLiteral("UPDATE UHMAIN SET UHM_COUNSEL_YES=?, UHM_COUNSEL_NO=?"), {false, true}))
+            return false;
+    } else if (!hasColumn(QStringLiteral("UHMAIN"), QStringLiteral("UHM_COUNSEL_NO"))) {
+        // A database left with only half of the pair: the stored answers stand, and what is not yes is no.
+        if (!addColumn(QStringLiteral("UHMAIN"), QStringLiteral("UHM_COUNSEL_NO"), kLogical) ||
+            !execute(QStringLiteral("UPDATE UHMAIN SET UHM_COUNSEL_NO=NOT UHM_COUNSEL_YES")))
             return false;
     }
     if (!hasColumn(QStringLiteral("PERSON"), QStringLiteral("PRS_AZUBI_PROF"))) {

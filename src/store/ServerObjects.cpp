@@ -5,7 +5,8 @@
 #include "Schema.h"
 #include "Sql.h"
 
-#include <QFileInfo>
+#include <QDir>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -42,24 +43,36 @@ bool TMainObject::ConnectDatabase()
     if (db.isOpen())
         db.close();
     const QString path = store::databasePath();
-    if (!QFileInfo(path).isFile()) {
-        m_connectError = QStringLiteral("Die Datenbank %1 fehlt.").arg(path);
+    // A file that is not ours is refused before anything could write to it.
+    if (!store::isVelmoraDatabase(path, &m_connectError))
         return false;
-    }
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
-        m_connectError = db.lastError().text();
+        m_connectError = QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden.\n%2")
+                             .arg(QDir::toNativeSeparators(path), db.lastError().text());
         return false;
     }
-    // A file that is no database, or one we may not write, fails here rather than at the first entry.
+    // A database we may not write fails here rather than at the first entry. Taking the write lock is
+    // not enough: a read-only file or a folder without room for the -wal and -shm files only shows when
+    // a page is written, so one is (and rolled back).
     QSqlQuery q(db);
+    const int version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
     const bool ok = q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
-                    q.exec(QStringLiteral("PRAGMA busy_timeout=2000")) &&
-                    q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) &&
-                    q.exec(QStringLiteral("BEGIN IMMEDIATE")) && q.exec(QStringLiteral("ROLLBACK"));
+                    q.exec(QStringLiteral("PRAGMA busy_timeout=2000")) && q.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+                    q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)) &&
+                    q.exec(QStringLiteral("ROLLBACK"));
     if (!ok) {
-        m_connectError = q.lastError().text();
+        const QSqlError error = q.lastError();
+        const int code = error.nativeErrorCode().toInt() & 0xff;
+        // SQLITE_BUSY and SQLITE_LOCKED: another program holds the database.
+        const bool busy = code == 5 || code == 6;
+        const QString shown = QDir::toNativeSeparators(path);
+        m_connectError =
+            (busy ? QStringLiteral("Die Datenbank %1 wird gerade von einem anderen Programm benutzt.").arg(shown)
+                  : store::notWritableMessage(shown)) +
+            QStringLiteral("\n") + error.text();
+        q.exec(QStringLiteral("ROLLBACK"));
         q.finish();
         db.close();
         return false;
@@ -86,6 +99,13 @@ QString TMainObject::NewRowIdent()
     if (id.isNull())
         return {};
     return id.toString(QUuid::WithBraces).toUpper();
+}
+
+bool TMainObject::IsRowIdent(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"));
+    return form.match(text).hasMatch();
 }
 
 void TMainObject::MarkNavItem(int panel, int item)

@@ -33,8 +33,9 @@ public:
 
     QSqlDatabase Connection() const;
 
-    // Opens Daten/Default/REDIR.sqlite of the program folder; false when it is missing, is no
-    // database, or cannot be written (read-only or locked). Never creates a database.
+    // Opens Daten/Default/REDIR.sqlite of the program folder; false when it is missing, is no Velmora
+    // database (empty, a folder, another file, no dictionary, a newer version), or cannot be written
+    // (read-only file or folder, or locked). Never creates a database and never changes a refused one.
     bool ConnectDatabase();
     // Why the last ConnectDatabase failed, in German, for the message after the fixed text.
     QString ConnectError() const { return m_connectError; }
@@ -49,6 +50,10 @@ public:
 
     // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}", upper-case hexadecimal; empty when none could be made.
     static QString NewRowIdent();
+    // Whether `text` has the form NewRowIdent makes (the placeholder "DUMMY" has not).
+    static bool IsRowIdent(const QString& text);
+    // The fixed identifier the claims dialog stores for a child not yet born.
+    static QString UnbornChildIdent() { return QStringLiteral("{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"); }
 
     void MarkNavItem(int panel, int item);
     NavigationMarker* Navigation = nullptr;

@@ -453,7 +453,10 @@ void PersonIncomeTest::amountsAreReadInGerman_data() {
     QTest::newRow("whole") << "800" << 800.0 << "800,00";
     QTest::newRow("euro sign") << "99,90 €" << 99.9 << "99,90";
     QTest::newRow("not a number") << "zwölf" << 0.0 << "zwölf";
-    QTest::newRow("English decimal point") << "12.5" << 0.0 << "12.5";
+    QTest::newRow("decimal point, one digit") << "12.5" << 12.5 << "12,50";
+    QTest::newRow("decimal point, two digits") << "1234.56" << 1234.56 << "1.234,56";
+    QTest::newRow("thousands dot") << "1.234" << 1234.0 << "1.234,00";
+    QTest::newRow("nan") << "nan" << 0.0 << "nan";
     QTest::newRow("emptied") << "" << 0.0 << "0,00";
 }
 

@@ -151,7 +151,46 @@ void TestParameters::faultyFile_data() {
     QTest::newRow("zero divisor") << withChange(
                                          QStringLiteral("Parametersätze/0/Einkommen/Teiler Zahlungsweise/3"),
                                          0)
-                                  << QStringLiteral("ein Teiler darf nicht 0 sein");
+                                  << QStringLiteral("ein Teiler darf nicht 0 oder negativ sein");
+    QTest::newRow("negative divisor")
+        << withChange(QStringLiteral("Parametersätze/0/Einkommen/Teiler Zahlungsweise/1"), -3)
+        << QStringLiteral("„Parametersätze › 1 › Einkommen › Teiler Zahlungsweise“: ein Teiler darf nicht 0 oder negativ sein");
+    // Plausibility: each entry named, with the rule it breaks.
+    QTest::newRow("negative standard rate")
+        << withChange(QStringLiteral("Parametersätze/0/Regelbedarf/allein"), -347)
+        << QStringLiteral("„Parametersätze › 1 › Regelbedarf › allein“: ein Regelbedarf muss über 0 und höchstens "
+                          "10.000 liegen, nicht -347");
+    QTest::newRow("zero standard rate")
+        << withChange(QStringLiteral("Parametersätze/0/Regelbedarf/weitere Personen/1/Betrag"), 0)
+        << QStringLiteral("„Parametersätze › 1 › Regelbedarf › weitere Personen › 2 › Betrag“: ein Regelbedarf");
+    QTest::newRow("absurd standard rate")
+        << withChange(QStringLiteral("Parametersätze/0/Regelbedarf/Paar/3/Partner"), 312000)
+        << QStringLiteral("„Parametersätze › 1 › Regelbedarf › Paar › 4 › Partner“: ein Regelbedarf");
+    QTest::newRow("share given in percent")
+        << withChange(QStringLiteral("Parametersätze/0/Mehrbedarf/Schwangerschaft Anteil"), 17)
+        << QStringLiteral("„Parametersätze › 1 › Mehrbedarf › Schwangerschaft Anteil“: ein Anteil muss zwischen 0 "
+                          "und 1 liegen (0 bis 100 %), nicht 17");
+    QTest::newRow("negative share")
+        << withChange(QStringLiteral("Parametersätze/0/Einkommen/Freibetrag/1/Anteil"), -0.2)
+        << QStringLiteral("„Parametersätze › 1 › Einkommen › Freibetrag › 2 › Anteil“: ein Anteil");
+    QTest::newRow("share of the supplement")
+        << withChange(QStringLiteral("Parametersätze/0/Zuschlag/Anteil zweites Jahr"), 50)
+        << QStringLiteral("Zuschlag › Anteil zweites Jahr“: ein Anteil");
+    QTest::newRow("negative amount")
+        << withChange(QStringLiteral("Parametersätze/0/Vermögen/Kraftfahrzeug frei bis"), -5000)
+        << QStringLiteral("„Parametersätze › 1 › Vermögen › Kraftfahrzeug frei bis“: ein Betrag muss zwischen 0");
+    QTest::newRow("negative rent ceiling")
+        << withChange(QStringLiteral("Parametersätze/0/Unterkunft/Mietobergrenzen/je weitere Person/2"), -70)
+        << QStringLiteral("„Parametersätze › 1 › Unterkunft › Mietobergrenzen › je weitere Person › 3“: ein Betrag");
+    QTest::newRow("negative band bound")
+        << withChange(QStringLiteral("Parametersätze/0/Einkommen/Freibetrag/0/unter"), -100)
+        << QStringLiteral("„Parametersätze › 1 › Einkommen › Freibetrag › 1 › unter“: eine Grenze darf nicht negativ sein");
+    QTest::newRow("no days in a month")
+        << withChange(QStringLiteral("Parametersätze/0/Zuschlag/Tage je Monat"), 0)
+        << QStringLiteral("„Parametersätze › 1 › Zuschlag › Tage je Monat“: der Wert muss über 0 liegen");
+    QTest::newRow("age of majority 0")
+        << withChange(QStringLiteral("Parametersätze/0/Regelbedarf/volljährig ab Alter"), 0)
+        << QStringLiteral("„Parametersätze › 1 › Regelbedarf › volljährig ab Alter“: ein Alter muss zwischen 1 und 150");
     QTest::newRow("diet without amount")
         << withChange(QStringLiteral("Parametersätze/0/Mehrbedarf/Kostenaufwändige Ernährung/20/Betrag"),
                       removed)

@@ -70,17 +70,17 @@ void StartTest::startSequence_data() {
         << int(Stored) << QStringList{"start", "disclaimer", "login", "choice", "mode 1"} << QStringList{}
         << stored;
     QTest::newRow("disclaimer declined")
-        << int(DisclaimerDeclined) << QStringList{"start", "disclaimer", "end"} << QStringList{} << QString();
+        << int(DisclaimerDeclined) << QStringList{"start", "disclaimer", "end 0"} << QStringList{} << QString();
     QTest::newRow("connection fails")
-        << int(ConnectionFails) << QStringList{"start", "disclaimer", "end"}
+        << int(ConnectionFails) << QStringList{"start", "disclaimer", "end 1"}
         << QStringList{"Fehler bei Verbindungsaufbau zur Datenbank!"} << QString();
-    QTest::newRow("login fails") << int(LoginFails) << QStringList{"start", "disclaimer", "login", "end"}
+    QTest::newRow("login fails") << int(LoginFails) << QStringList{"start", "disclaimer", "login", "end 1"}
                                  << QStringList{"Fehler bei der Anmeldung!"} << QString();
     QTest::newRow("create closed, user goes on")
         << int(CreateClosedThenAgain) << QStringList{"start", "disclaimer", "login", "mode 0", "mode 0"}
         << QStringList{kQuestion} << opened;
     QTest::newRow("create closed, user ends")
-        << int(CreateClosedThenEnd) << QStringList{"start", "disclaimer", "login", "mode 0", "end"}
+        << int(CreateClosedThenEnd) << QStringList{"start", "disclaimer", "login", "mode 0", "end 0"}
         << QStringList{kQuestion} << QString();
     QTest::newRow("choice closed, user goes on")
         << int(ChoiceClosedThenAgain)
@@ -103,7 +103,8 @@ void StartTest::startSequence() {
     messageBoxes.answer({scenario == CreateClosedThenEnd ? store::Answer::Yes : store::Answer::No});
 
     QStringList log;
-    shell::setProgramEndHandler([&] { log << "end"; });
+    // A start that failed ends with exit code 1; the user's own decision to end with 0.
+    shell::setProgramEndHandler([&] { log << QStringLiteral("end %1").arg(shell::programExitCode()); });
     TMainFormDlg window;
     int createResults = scenario == CreateClosedThenAgain || scenario == CreateClosedThenEnd ? 1 : 0;
     int choiceResults = scenario == ChoiceClosedThenAgain ? 1 : 0;
@@ -194,6 +195,7 @@ void StartTest::secondStartIsRefused() {
     QVERIFY(first.acquire());
     InstanceLock second(home.path());
     QVERIFY(!second.acquire());
+    QVERIFY(second.heldByOther());
     QVERIFY(second.message().startsWith(QStringLiteral("Velmora ist bereits geöffnet.")));
     QVERIFY(second.message().contains(QDir::toNativeSeparators(home.path())));
     first.release();

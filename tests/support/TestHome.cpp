@@ -6,7 +6,11 @@
 #include "Sql.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QtTest>
+
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 // A message box that no test expected must not wait for a click that never comes.
@@ -74,4 +78,28 @@ QString createTestApplication(const QString& name)
 void clickBox(QAbstractButton* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(qMin(8, box->width() / 2), box->height() / 2));
+}
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+OtherUser::OtherUser(const QString& folder)
+{
+    if (geteuid() != 0)
+        return;
+    QStringList paths{folder};
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << it.next();
+    for (const QString& p : paths)
+        if (::chown(QFile::encodeName(p).constData(), kNobody, kNobody) != 0)
+            qWarning("chown %s failed", qPrintable(p));
+    m_switched = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+}
+
+OtherUser::~OtherUser()
+{
+    if (m_switched && (::seteuid(0) != 0 || ::setegid(0) != 0))
+        qFatal("cannot return to root");
 }

@@ -40,6 +40,20 @@ private:
     store::Answer m_fallback = store::Answer::Yes;
 };
 
+// Files a test makes read-only stop other users than root only; as root, the test runs the part within
+// this scope as the user nobody (effective ids only, so that it can switch back), after handing the
+// program folder `folder` over to that user. As any other user it does nothing.
+class OtherUser {
+public:
+    explicit OtherUser(const QString& folder);
+    ~OtherUser();
+    OtherUser(const OtherUser&) = delete;
+    OtherUser& operator=(const OtherUser&) = delete;
+
+private:
+    bool m_switched = false;
+};
+
 // Clicks a check box or button on its indicator, as a user would; a plain mouseClick aims at the
 // widget's centre, which in a stretched layout lies beyond the caption and misses.
 void clickBox(QAbstractButton* box);

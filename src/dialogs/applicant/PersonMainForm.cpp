@@ -1,5 +1,6 @@
 #include "PersonMainForm.h"
 
+#include "Application.h"
 #include "Editors.h"
 #include "Formats.h"
 #include "Messages.h"
@@ -35,13 +36,6 @@ const PageEntry kPages[] = {
 };
 constexpr int kFirstIncomePage = 5;
 constexpr int kPageTotal = int(sizeof(kPages) / sizeof(kPages[0]));
-
-// The tables holding rows of one person besides PERSON, emptied before the person row goes.
-const std::pair<const char*, const char*> kPersonTables[] = {
-    {"SOLDMONEYINONE", "SMO"}, {"SOLDMONEYINANY", "SMA"}, {"SOLDMONEY", "SDL"},
-    {"SELFMONEY", "SEM"},      {"MOREPOWER", "MOP"},      {"MONEYOUTANY", "MOT"},
-    {"MONEYINONE", "MIO"},     {"MONEYINANY", "MIA"},     {"MAINMONEY", "MIP"},
-};
 
 QString openApplication() {
     return MainObject ? MainObject->AntragIdent : QString();
@@ -327,14 +321,7 @@ void TPersonMainFormDlg::deletePerson() {
                            "Informationnen werden unwiederbringlich gelöscht!")))
         return;
     // All or nothing: a failing statement must not leave a person without its rows, or rows without it.
-    const bool deleted = store::inTransaction([&] {
-        for (const auto& [table, prefix] : kPersonTables)
-            if (!store::execute(QStringLiteral("DELETE FROM %1 WHERE %2_INDEX_PERSON=?")
-                                    .arg(QLatin1String(table), QLatin1String(prefix)),
-                                {person}))
-                return false;
-        return store::execute(QStringLiteral("DELETE FROM PERSON WHERE PRS_IDENT=?"), {person});
-    });
+    const bool deleted = store::deletePerson(person);
     fillList();
     focusRow(deleted ? 0 : position, true);
 }
