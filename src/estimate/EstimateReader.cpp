@@ -2,9 +2,9 @@
 
 #include "Estimate.h"
 #include "Paths.h"
+#include "Settings.h"
 #include "Sql.h"
 
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -251,8 +251,7 @@ bool ReadEstimateInput(const QString& application, const QDate& day, EstimateInp
         QStringLiteral("SELECT SUM(VOT_BRUTTO) FROM VEROTH WHERE VOT_INDEX_MAINHEADER = ?"), {application});
     in.childBenefit = s.amount(
         QStringLiteral("SELECT BDG_CHILDMONEY_BRUTTO FROM MAINHEADER WHERE BDG_IDENT = ?"), {application});
-    const QSettings settings(store::programPath(QStringLiteral("SETTING.INI")), QSettings::IniFormat);
-    in.childBenefitPerson = settings.value(QStringLiteral("MONEY/CHILD")).toString().trimmed();
+    in.childBenefitPerson = store::readSetting(QStringLiteral("MONEY"), QStringLiteral("CHILD"));
 
     if (s.failed()) {
         if (error) *error = s.error();

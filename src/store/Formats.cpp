@@ -30,11 +30,18 @@ double parseAmount(const QString& text, bool* ok)
         return 0.0;
     // Thousands separators only between groups of three digits; the comma is the decimal separator.
     static const QRegularExpression german(QStringLiteral("^[+-]?(\\d{1,3}(\\.\\d{3})+|\\d+)(,\\d*)?$"));
-    if (!german.match(s).hasMatch())
+    // Without a comma, a dot before one or two digits can only be meant as the decimal point ("1234.56");
+    // before three digits it stays a thousands separator ("1.234").
+    static const QRegularExpression dotDecimal(QStringLiteral("^[+-]?\\d+\\.\\d{1,2}$"));
+    const bool decimalDot = dotDecimal.match(s).hasMatch();
+    if (!decimalDot && !german.match(s).hasMatch())
         return 0.0;
-    s.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!decimalDot)
+        s.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
     bool converted = false;
     const double value = s.toDouble(&converted);
+    // A digit string too long for a double overflows; no amount is infinite.
+    converted = converted && std::isfinite(value);
     if (ok)
         *ok = converted;
     return converted ? value : 0.0;

@@ -15,7 +15,8 @@ QString formatMoneyLabel(double amount);
 QString formatMoneyGrid(double amount);
 // "1.234,56", as amount fields show them.
 QString formatAmount(double amount);
-// German input ("1.234,56", "12,5", "1234", "12,50 €"); `ok` false and 0 when it cannot be read.
+// German input ("1.234,56", "12,5", "1234", "12,50 €"), and "1234.56" typed with a decimal dot (a dot
+// before one or two final digits, no comma); `ok` false and 0 when it cannot be read.
 double parseAmount(const QString& text, bool* ok = nullptr);
 
 // "dd.MM.yyyy"; empty for no date.

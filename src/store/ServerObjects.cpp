@@ -6,6 +6,7 @@
 #include "Sql.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -86,6 +87,13 @@ QString TMainObject::NewRowIdent()
     if (id.isNull())
         return {};
     return id.toString(QUuid::WithBraces).toUpper();
+}
+
+bool TMainObject::IsRowIdent(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"));
+    return form.match(text).hasMatch();
 }
 
 void TMainObject::MarkNavItem(int panel, int item)

@@ -49,6 +49,10 @@ public:
 
     // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}", upper-case hexadecimal; empty when none could be made.
     static QString NewRowIdent();
+    // Whether `text` has the form NewRowIdent makes (the placeholder "DUMMY" has not).
+    static bool IsRowIdent(const QString& text);
+    // The fixed identifier the claims dialog stores for a child not yet born.
+    static QString UnbornChildIdent() { return QStringLiteral("{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"); }
 
     void MarkNavItem(int panel, int item);
     NavigationMarker* Navigation = nullptr;

@@ -5,6 +5,8 @@
 
 #include <QSqlError>
 
+#include <cmath>
+
 namespace store {
 
 namespace {
@@ -116,7 +118,8 @@ double readAmount(const QVariant& v)
 {
     bool ok = false;
     const double d = v.toDouble(&ok);
-    return ok ? d : 0.0;
+    // Text such as "nan" or "inf" converts, but is no amount.
+    return ok && std::isfinite(d) ? d : 0.0;
 }
 
 QDate readDate(const QVariant& v)
