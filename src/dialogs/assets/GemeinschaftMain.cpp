@@ -27,6 +27,12 @@ TGemeinschaftMainDlg::TGemeinschaftMainDlg(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &TGemeinschaftMainDlg::onFocusChanged);
 }
 
+TGemeinschaftMainDlg::~TGemeinschaftMainDlg()
+{
+    // Destroying a focused grid moves the focus; that is no user leaving it.
+    disconnect(qApp, &QApplication::focusChanged, this, &TGemeinschaftMainDlg::onFocusChanged);
+}
+
 QString TGemeinschaftMainDlg::application() { return MainObject ? MainObject->AntragIdent : QString(); }
 
 // ---------------------------------------------------------------------------------------------------

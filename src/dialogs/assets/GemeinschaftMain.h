@@ -23,6 +23,7 @@ class TGemeinschaftMainDlg : public DataDialog {
     Q_OBJECT
 public:
     explicit TGemeinschaftMainDlg(QWidget* parent = nullptr);
+    ~TGemeinschaftMainDlg() override;
 
     static constexpr int kPanel = 5;
     static constexpr int kCommunityPage = 0;

@@ -343,7 +343,7 @@ void TLivingMainDlg::createGroups()
         .flag(box("AnyCostsBox"), QStringLiteral("LIV_ANY_YES"))
         .pair(persons, QStringLiteral("LIV_PERSON_MAIN_YES"), QString())
         .value(QStringLiteral("LIV_PERSON_YES"), [persons] { return persons->yes(); })
-        .pair(persons, QString(), QStringLiteral("LIV_PERSON_NO"));
+        .value(QStringLiteral("LIV_PERSON_NO"), [persons] { return persons->no(); });
 
     WriteGroup* landlord = group();
     for (const Field& f : kLandlordFields)
