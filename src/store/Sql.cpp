@@ -13,6 +13,12 @@ namespace {
 
 QSqlDatabase db() { return MainObject ? MainObject->Connection() : QSqlDatabase(); }
 
+QString& lastError()
+{
+    static QString text;
+    return text;
+}
+
 bool prepareAndRun(QSqlQuery& q, const QString& sql, const Values& values, OnError onError)
 {
     q.setForwardOnly(true);
@@ -22,8 +28,11 @@ bool prepareAndRun(QSqlQuery& q, const QString& sql, const Values& values, OnErr
             q.bindValue(i, values.at(i));
         ok = q.exec();
     }
-    if (!ok && onError == OnError::Report)
-        reportDatabaseError(q.lastError().text());
+    if (!ok) {
+        lastError() = q.lastError().text();
+        if (onError == OnError::Report)
+            reportDatabaseError(lastError());
+    }
     return ok;
 }
 
@@ -73,6 +82,16 @@ bool execute(const QString& sql, const Values& values, OnError onError)
     QSqlQuery q(db());
     return prepareAndRun(q, sql, values, onError);
 }
+
+int executeCounted(const QString& sql, const Values& values, OnError onError)
+{
+    if (refusedWhileLoading(sql))
+        return -1;
+    QSqlQuery q(db());
+    return prepareAndRun(q, sql, values, onError) ? q.numRowsAffected() : -1;
+}
+
+QString lastDatabaseError() { return lastError(); }
 
 Rows select(const QString& sql, const Values& values, OnError onError)
 {
