@@ -1,6 +1,5 @@
 #include "GemeinschaftMain.h"
 
-#include "FixedGrid.h"
 #include "MemberHelpDetails.h"
 #include "PageBuilder.h"
 #include "ServerObjects.h"
@@ -8,9 +7,7 @@
 #include "WriteGroup.h"
 #include "YesNoPair.h"
 
-#include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -23,64 +20,9 @@ TGemeinschaftMainDlg::TGemeinschaftMainDlg(QWidget* parent)
     addPage({QStringLiteral("Mehrbedarf für kostenaufwändige Ernährung"), 30, createFoodPage(),
              [this] { loadFoodPage(); }});
     addPage({QStringLiteral("Anspruch auf Kindergeld"), 31, createChildPage(), [this] { loadChildPage(); }});
-    // Leaving a grid for anything outside it stores the grid.
-    connect(qApp, &QApplication::focusChanged, this, &TGemeinschaftMainDlg::onFocusChanged);
-}
-
-TGemeinschaftMainDlg::~TGemeinschaftMainDlg()
-{
-    // Destroying a focused grid moves the focus; that is no user leaving it.
-    disconnect(qApp, &QApplication::focusChanged, this, &TGemeinschaftMainDlg::onFocusChanged);
 }
 
 QString TGemeinschaftMainDlg::application() { return MainObject ? MainObject->AntragIdent : QString(); }
-
-// ---------------------------------------------------------------------------------------------------
-// Navigation and the grid saves
-
-void TGemeinschaftMainDlg::saveGridsOfPage(int page)
-{
-    if (page == kHelpPage)
-        saveRelatives();
-    else if (page == kChildPage)
-        saveClaims();
-}
-
-void TGemeinschaftMainDlg::ShowPage(int index)
-{
-    if (index != currentPage())
-        saveGridsOfPage(currentPage());
-    DataDialog::ShowPage(index);
-}
-
-void TGemeinschaftMainDlg::forward()
-{
-    saveGridsOfPage(currentPage());
-    DataDialog::forward();
-}
-
-void TGemeinschaftMainDlg::back()
-{
-    saveGridsOfPage(currentPage());
-    DataDialog::back();
-}
-
-void TGemeinschaftMainDlg::deactivate()
-{
-    DataDialog::deactivate();
-    saveGridsOfPage(currentPage()); // grid saves never report
-}
-
-void TGemeinschaftMainDlg::onFocusChanged(QWidget* old, QWidget* now)
-{
-    if (m_loadingGrid || store::isLoading())
-        return;
-    for (FixedGrid* grid : {m_relativesGrid, m_claimsGrid}) {
-        const auto inside = [grid](QWidget* w) { return w && (w == grid || grid->isAncestorOf(w)); };
-        if (inside(old) && !inside(now))
-            saveGridsOfPage(grid == m_relativesGrid ? kHelpPage : kChildPage);
-    }
-}
 
 TMemberHelpDetailsDlg* TGemeinschaftMainDlg::detailsDialog()
 {

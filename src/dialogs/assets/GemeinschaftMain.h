@@ -23,7 +23,6 @@ class TGemeinschaftMainDlg : public DataDialog {
     Q_OBJECT
 public:
     explicit TGemeinschaftMainDlg(QWidget* parent = nullptr);
-    ~TGemeinschaftMainDlg() override;
 
     static constexpr int kPanel = 5;
     static constexpr int kCommunityPage = 0;
@@ -32,15 +31,8 @@ public:
     static constexpr int kChildPage = 3;
     static constexpr int kRelativeRows = 20;
 
-    void ShowPage(int index) override;
-    void deactivate() override;
-
     // The details dialog of page 1, created on first use.
     TMemberHelpDetailsDlg* detailsDialog();
-
-protected:
-    void forward() override;
-    void back() override;
 
 private:
     // Page 0: MEMBERSHIP.
@@ -57,10 +49,6 @@ private:
     void HelpPersonNoClick();
     void helpPersonSelected();
     void loadHelpPerson();
-    void loadRelatives();
-    // Rewrites the relatives of the person the grid was loaded for, in one transaction; only while
-    // that person is said to receive support.
-    bool saveRelatives();
     void DetailsButtonClick();
 
     // Page 2: MAINHEADER, MEMBERMOREFOOT.
@@ -78,12 +66,11 @@ private:
     void ChildMoneyClick();
     void ChildRecipientChosen(int index);
     bool writeChildNumber();
-    bool saveClaims();
+    void loadClaims(FixedGrid& grid);
+    bool saveClaims(FixedGrid& grid);
 
     // The open application; empty when none is open, and then nothing is written.
     static QString application();
-    void saveGridsOfPage(int page);
-    void onFocusChanged(QWidget* old, QWidget* now);
     static void fillPersons(QTreeWidget* list);
     static QString selectedPerson(QTreeWidget* list);
     static QString selectedName(QTreeWidget* list);
@@ -103,7 +90,6 @@ private:
     QLabel* m_relativesCaption = nullptr;
     FixedGrid* m_relativesGrid = nullptr;
     QPushButton* m_detailsButton = nullptr;
-    QString m_relativesPerson; // whose relatives the grid holds
     TMemberHelpDetailsDlg* m_details = nullptr;
 
     // Page 2
@@ -125,6 +111,4 @@ private:
     MoneyEdit* m_childAmountEdit = nullptr;
     QLabel* m_childRecipientLabel = nullptr;
     QComboBox* m_childRecipientCombo = nullptr;
-
-    bool m_loadingGrid = false;
 };

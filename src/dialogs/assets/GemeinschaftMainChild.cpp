@@ -25,8 +25,11 @@ enum ClaimColumn { NameColumn, ClaimColumn, IdentColumn, NumberColumn };
 constexpr int kFirstClaimNumber = 1;
 constexpr int kLastClaimNumber = 10; // CKG_CHILD_1 … CKG_CHILD_10
 
+constexpr int kJaPick = 0;
+constexpr int kNeinPick = 1;
 const QString kJa = QStringLiteral("Ja");
 const QString kNein = QStringLiteral("Nein");
+
 
 QString settingSection() { return QStringLiteral("MONEY"); }
 QString settingKey() { return QStringLiteral("CHILD"); }
@@ -52,16 +55,22 @@ QWidget* TGemeinschaftMainDlg::createChildPage()
     answers->addStretch(1);
     g->addLayout(answers);
 
-    // The claims are stored by their person's number; identifier and number stay hidden.
-    m_claimsGrid = new FixedGrid(0,
-                                 {{QStringLiteral("Name, Vorname"), QString(), CellKind::Text, 300},
-                                  {QStringLiteral("Anspruch (Ja/Nein)"), QString(), CellKind::Pick, 140, {kJa, kNein}},
-                                  {QString(), QString(), CellKind::Text, 0},
-                                  {QString(), QString(), CellKind::Text, 0}},
-                                 group);
+    // One row per person; the claims are stored by the person's number, in one row of ten flags.
+    GridColumn claim{QStringLiteral("Anspruch (Ja/Nein)"), QString(), CellKind::ChoicePair, 140, {kJa, kNein}};
+    claim.defaultPick = kNeinPick;
+    GridColumn name{QStringLiteral("Name, Vorname"), QString(), CellKind::Text, 300};
+    name.readOnly = true;
+    GridColumn ident{QString(), QString(), CellKind::Text, 0};
+    ident.hidden = true;
+    GridColumn number{QString(), QString(), CellKind::Integer, 0};
+    number.hidden = true;
+    m_claimsGrid = new FixedGrid(0, {name, claim, ident, number}, group);
+    GridStorage storage;
+    storage.application = application;
+    storage.customLoad = [this](FixedGrid& grid) { loadClaims(grid); };
+    storage.customSave = [this](FixedGrid& grid) { return saveClaims(grid); };
+    m_claimsGrid->setStorage(storage);
     m_claimsGrid->setObjectName(QStringLiteral("ChildClaimsGrid"));
-    m_claimsGrid->setColumnHidden(IdentColumn, true);
-    m_claimsGrid->setColumnHidden(NumberColumn, true);
     m_claimsGrid->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_claimsGrid->setMinimumHeight(m_claimsGrid->horizontalHeader()->sizeHint().height() +
                                    6 * m_claimsGrid->verticalHeader()->defaultSectionSize());
@@ -130,7 +139,7 @@ void TGemeinschaftMainDlg::ChildMoneyClick()
     if (!stored || !no)
         return;
     for (int r = 0; r < m_claimsGrid->rowCount(); ++r)
-        m_claimsGrid->setCell(r, ClaimColumn, kNein);
+        m_claimsGrid->setCell(r, ClaimColumn, kNeinPick);
     m_childRecipientCombo->setCurrentIndex(0);
     QString error;
     if (!store::writeSetting(settingSection(), settingKey(), QString(), &error))
@@ -154,72 +163,77 @@ void TGemeinschaftMainDlg::ChildRecipientChosen(int index)
         store::Messages::error(error);
 }
 
-bool TGemeinschaftMainDlg::saveClaims()
+// Runs inside the grid's one transaction, for the application the grid was loaded for.
+bool TGemeinschaftMainDlg::saveClaims(FixedGrid& grid)
 {
-    m_claimsGrid->finishEditing();
-    const QString app = application();
+    const QString app = grid.loadedApplication();
     // Without "Ja" there are no claims to keep; "Nein" has deleted them.
     if (app.isEmpty() || !m_childMoney->yes())
-        return false;
+        return true;
     store::Values values{TMainObject::NewRowIdent(), app};
     for (int n = kFirstClaimNumber; n <= kLastClaimNumber; ++n)
         values << false;
-    for (int r = 0; r < m_claimsGrid->rowCount(); ++r) {
-        const int number = m_claimsGrid->text(r, NumberColumn).toInt();
-        if (m_claimsGrid->text(r, ClaimColumn) == kJa && number >= kFirstClaimNumber && number <= kLastClaimNumber)
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        const int number = grid.cell(r, NumberColumn).toInt();
+        if (grid.cell(r, ClaimColumn).toInt() == kJaPick && number >= kFirstClaimNumber && number <= kLastClaimNumber)
             values[1 + number] = true;
     }
-    return store::inTransaction(
-        [&values, &app] {
-            return store::execute(QStringLiteral("DELETE FROM MEMBERCHILDS WHERE CKG_INDEX_MAINHEADER=?"), {app},
-                                  store::OnError::Ignore) &&
-                   store::execute(QStringLiteral("INSERT INTO MEMBERCHILDS (CKG_IDENT, CKG_INDEX_MAINHEADER, CKG_CHILD_1, "
-                                                 "CKG_CHILD_2, CKG_CHILD_3, CKG_CHILD_4, CKG_CHILD_5, CKG_CHILD_6, "
-                                                 "CKG_CHILD_7, CKG_CHILD_8, CKG_CHILD_9, CKG_CHILD_10) "
-                                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                                  values, store::OnError::Ignore);
-        },
-        store::OnError::Ignore);
+    return store::execute(QStringLiteral("DELETE FROM MEMBERCHILDS WHERE CKG_INDEX_MAINHEADER=?"), {app},
+                          store::OnError::Ignore) &&
+           store::execute(QStringLiteral("INSERT INTO MEMBERCHILDS (CKG_IDENT, CKG_INDEX_MAINHEADER, CKG_CHILD_1, "
+                                         "CKG_CHILD_2, CKG_CHILD_3, CKG_CHILD_4, CKG_CHILD_5, CKG_CHILD_6, "
+                                         "CKG_CHILD_7, CKG_CHILD_8, CKG_CHILD_9, CKG_CHILD_10) "
+                                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                          values, store::OnError::Ignore);
+}
+
+// One row per person, every claim "Nein", then "Ja" for each person numbered n whose CKG_CHILD_n is set.
+void TGemeinschaftMainDlg::loadClaims(FixedGrid& grid)
+{
+    grid.setRowCount(0);
+    store::Rows persons = store::select(QStringLiteral("SELECT PRS_IDENT, PRS_NAME, PRS_VNAME, PRS_NUMBER FROM PERSON "
+                                                       "WHERE PRS_INDEX_MAINHEADER=? ORDER BY PRS_TYPE, PRS_NUMBER"),
+                                        {grid.loadedApplication()});
+    while (persons.next()) {
+        const int r = grid.rowCount();
+        grid.setRowCount(r + 1);
+        for (int c = 0; c < grid.columnCount(); ++c)
+            grid.setItem(r, c, new QTableWidgetItem);
+        const int number = persons.integer(QStringLiteral("PRS_NUMBER"));
+        grid.setCell(r, NameColumn,
+                     persons.text(QStringLiteral("PRS_NAME")) + QStringLiteral(", ") + persons.text(QStringLiteral("PRS_VNAME")));
+        grid.setCell(r, ClaimColumn, kNeinPick);
+        grid.setCell(r, IdentColumn, persons.text(QStringLiteral("PRS_IDENT")));
+        grid.setCell(r, NumberColumn, number);
+        grid.setCellReadOnly(r, NameColumn, true);
+        // Only ten persons have a column of their own; a claim for any other could not be kept.
+        if (number < kFirstClaimNumber || number > kLastClaimNumber)
+            grid.setCellReadOnly(r, ClaimColumn, true, QStringLiteral("Nur für Personen mit Nummer 1 bis 10 speicherbar"));
+    }
+    store::Rows claims =
+        store::select(QStringLiteral("SELECT * FROM MEMBERCHILDS WHERE CKG_INDEX_MAINHEADER=?"), {grid.loadedApplication()});
+    if (!claims.next())
+        return;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        const int number = grid.cell(r, NumberColumn).toInt();
+        if (number >= kFirstClaimNumber && number <= kLastClaimNumber &&
+            claims.flag(QStringLiteral("CKG_CHILD_%1").arg(number)))
+            grid.setCell(r, ClaimColumn, kJaPick);
+    }
 }
 
 void TGemeinschaftMainDlg::loadChildPage()
 {
-    m_loadingGrid = true;
-    m_claimsGrid->finishEditing();
     m_childMoney->yesBox()->setChecked(false);
     m_childMoney->noBox()->setChecked(true);
     ChildMoneyChange(false);
 
     // The persons: one claims row each, and the recipient list with an empty first entry.
-    m_claimsGrid->setRowCount(0);
+    m_claimsGrid->load();
     m_childRecipientCombo->clear();
     m_childRecipientCombo->addItem(QString(), QString());
-    store::Rows persons = store::select(QStringLiteral("SELECT PRS_IDENT, PRS_NAME, PRS_VNAME, PRS_NUMBER FROM PERSON "
-                                                       "WHERE PRS_INDEX_MAINHEADER=? ORDER BY PRS_TYPE, PRS_NUMBER"),
-                                        {application()});
-    while (persons.next()) {
-        const int r = m_claimsGrid->rowCount();
-        m_claimsGrid->setRowCount(r + 1);
-        for (int c = 0; c < m_claimsGrid->columnCount(); ++c)
-            m_claimsGrid->setItem(r, c, new QTableWidgetItem);
-        const QString name =
-            persons.text(QStringLiteral("PRS_NAME")) + QStringLiteral(", ") + persons.text(QStringLiteral("PRS_VNAME"));
-        const int number = persons.integer(QStringLiteral("PRS_NUMBER"));
-        m_claimsGrid->setCell(r, NameColumn, name);
-        m_claimsGrid->setCell(r, ClaimColumn, kNein);
-        m_claimsGrid->setCell(r, IdentColumn, persons.text(QStringLiteral("PRS_IDENT")));
-        m_claimsGrid->setCell(r, NumberColumn, QString::number(number));
-        QTableWidgetItem* nameItem = m_claimsGrid->item(r, NameColumn);
-        nameItem->setFlags(nameItem->flags() & ~Qt::ItemIsEditable);
-        // Only ten persons have a column of their own; a claim for any other could not be kept.
-        if (number < kFirstClaimNumber || number > kLastClaimNumber) {
-            QTableWidgetItem* claim = m_claimsGrid->item(r, ClaimColumn);
-            claim->setFlags(claim->flags() & ~Qt::ItemIsEditable);
-            claim->setToolTip(QStringLiteral("Nur für Personen mit Nummer 1 bis 10 speicherbar"));
-            claim->setForeground(Qt::gray);
-        }
-        m_childRecipientCombo->addItem(name, persons.text(QStringLiteral("PRS_IDENT")));
-    }
+    for (int r = 0; r < m_claimsGrid->rowCount(); ++r)
+        m_childRecipientCombo->addItem(m_claimsGrid->text(r, NameColumn), m_claimsGrid->text(r, IdentColumn));
     const int recipient = m_childRecipientCombo->findData(store::readSetting(settingSection(), settingKey()));
     m_childRecipientCombo->setCurrentIndex(recipient > 0 ? recipient : 0);
 
@@ -235,15 +249,4 @@ void TGemeinschaftMainDlg::loadChildPage()
         m_childNumberEdit->setText(header.text(QStringLiteral("BDG_CHILDMONEY_NUMBER")));
         m_childAmountEdit->setValue(header.amount(QStringLiteral("BDG_CHILDMONEY_BRUTTO")));
     }
-
-    store::Rows claims =
-        store::select(QStringLiteral("SELECT * FROM MEMBERCHILDS WHERE CKG_INDEX_MAINHEADER=?"), {application()});
-    if (claims.next())
-        for (int r = 0; r < m_claimsGrid->rowCount(); ++r) {
-            const int number = m_claimsGrid->text(r, NumberColumn).toInt();
-            if (number >= kFirstClaimNumber && number <= kLastClaimNumber &&
-                claims.flag(QStringLiteral("CKG_CHILD_%1").arg(number)))
-                m_claimsGrid->setCell(r, ClaimColumn, kJa);
-        }
-    m_loadingGrid = false;
 }

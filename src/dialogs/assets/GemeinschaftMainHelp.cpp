@@ -19,8 +19,6 @@
 
 namespace {
 
-enum RelativeColumn { NameColumn, FirstNameColumn, BirthdayColumn, ParentColumn };
-
 const QString kJa = QStringLiteral("Ja");
 const QString kNein = QStringLiteral("Nein");
 
@@ -80,13 +78,26 @@ QWidget* TGemeinschaftMainDlg::createHelpPage()
                                       QStringLiteral("RelativesCaption"));
     g->addWidget(m_relativesCaption);
     auto* gridRow = new QHBoxLayout;
-    // "Geb.-Datum" is kept as typed, and "Elternteil?" is stored as a pair of flags by saveRelatives.
+    // "Geb.-Datum" is kept as typed; "Elternteil?" is stored as a pair of flags.
+    GridColumn parent{QStringLiteral("Elternteil?"), QStringLiteral("MHP_ELTER_YES"), CellKind::ChoicePair, 90, {kJa, kNein}};
+    parent.noField = QStringLiteral("MHP_ELTER_NO");
+    parent.defaultPick = 1;
     m_relativesGrid = new FixedGrid(kRelativeRows,
-                                    {{QStringLiteral("Name"), QString(), CellKind::Text, 170},
-                                     {QStringLiteral("Vorname"), QString(), CellKind::Text, 170},
-                                     {QStringLiteral("Geb.-Datum"), QString(), CellKind::Text, 110},
-                                     {QStringLiteral("Elternteil?"), QString(), CellKind::Pick, 90, {kJa, kNein}}},
+                                    {{QStringLiteral("Name"), QStringLiteral("MHP_NAME"), CellKind::Text, 170},
+                                     {QStringLiteral("Vorname"), QStringLiteral("MHP_VNAME"), CellKind::Text, 170},
+                                     {QStringLiteral("Geb.-Datum"), QStringLiteral("MHP_BIRTHDAY"), CellKind::Text, 110},
+                                     parent},
                                     group);
+    GridStorage storage;
+    storage.table = QStringLiteral("MEMBERHELPPERSON");
+    storage.identColumn = QStringLiteral("MHP_IDENT");
+    storage.applicationColumn = QStringLiteral("MHP_INDEX_MAINHEADER");
+    storage.personColumn = QStringLiteral("MHP_INDEX_PERSON");
+    storage.numberColumn = QStringLiteral("MHP_NUMBER");
+    storage.orderBy = QStringLiteral("MHP_NUMBER"); // the stored rows fill the grid from the top
+    storage.application = application;
+    storage.person = [this] { return selectedPerson(m_helpPersonList); };
+    m_relativesGrid->setStorage(storage);
     m_relativesGrid->setObjectName(QStringLiteral("RelativesGrid"));
     m_relativesGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_relativesGrid->setMinimumHeight(m_relativesGrid->horizontalHeader()->sizeHint().height() +
@@ -180,79 +191,28 @@ void TGemeinschaftMainDlg::HelpPersonNoClick()
     }
     // The grid must not bring the deleted relatives back at its next save.
     m_relativesGrid->clearAll();
-    for (int r = 0; r < kRelativeRows; ++r)
-        m_relativesGrid->setCell(r, ParentColumn, kNein);
 }
 
 void TGemeinschaftMainDlg::helpPersonSelected()
 {
     // The grid holds the previous person's relatives; they are stored for that person first.
-    saveRelatives();
+    m_relativesGrid->save(SaveMode::Report);
     store::LoadScope loading;
     loadHelpPerson();
 }
 
+// The grid always holds what is stored for the selected person, also while it is hidden, so that
+// any save of it keeps the stored relatives as they are.
 void TGemeinschaftMainDlg::loadHelpPerson()
 {
     const QString person = selectedPerson(m_helpPersonList);
-    m_relativesPerson.clear();
-    if (!m_help->yes())
-        return;
-    if (!person.isEmpty() && hasMemberHelp(person))
-        m_helpPerson->yesBox()->setChecked(true);
-    else
-        m_helpPerson->noBox()->setChecked(true);
-    loadRelatives();
-}
-
-void TGemeinschaftMainDlg::loadRelatives()
-{
-    m_loadingGrid = true;
-    m_relativesGrid->finishEditing();
-    m_relativesGrid->clearAll();
-    for (int r = 0; r < kRelativeRows; ++r)
-        m_relativesGrid->setCell(r, ParentColumn, kNein);
-    m_relativesPerson = selectedPerson(m_helpPersonList);
-    store::Rows rows = store::select(
-        QStringLiteral("SELECT * FROM MEMBERHELPPERSON WHERE MHP_INDEX_PERSON=? ORDER BY MHP_NUMBER"), {m_relativesPerson});
-    for (int r = 0; r < kRelativeRows && rows.next(); ++r) {
-        m_relativesGrid->setCell(r, NameColumn, rows.text(QStringLiteral("MHP_NAME")));
-        m_relativesGrid->setCell(r, FirstNameColumn, rows.text(QStringLiteral("MHP_VNAME")));
-        m_relativesGrid->setCell(r, BirthdayColumn, rows.text(QStringLiteral("MHP_BIRTHDAY")));
-        m_relativesGrid->setCell(r, ParentColumn, rows.flag(QStringLiteral("MHP_ELTER_YES")) ? kJa : kNein);
+    if (m_help->yes()) {
+        if (!person.isEmpty() && hasMemberHelp(person))
+            m_helpPerson->yesBox()->setChecked(true);
+        else
+            m_helpPerson->noBox()->setChecked(true);
     }
-    m_loadingGrid = false;
-}
-
-bool TGemeinschaftMainDlg::saveRelatives()
-{
-    m_relativesGrid->finishEditing();
-    const QString person = m_relativesPerson;
-    if (person.isEmpty() || application().isEmpty() || !m_help->yes() || !m_helpPerson->yes())
-        return false;
-    // The old list or the new one, never half of either; a grid save reports nothing.
-    return store::inTransaction(
-        [this, &person] {
-            if (!store::execute(QStringLiteral("DELETE FROM MEMBERHELPPERSON WHERE MHP_INDEX_PERSON=?"), {person},
-                                store::OnError::Ignore))
-                return false;
-            for (int r = 0; r < kRelativeRows; ++r) {
-                if (m_relativesGrid->text(r, NameColumn).trimmed().isEmpty())
-                    continue;
-                const bool parent = m_relativesGrid->text(r, ParentColumn) == kJa;
-                if (!store::execute(QStringLiteral("INSERT INTO MEMBERHELPPERSON (MHP_IDENT, MHP_INDEX_MAINHEADER, "
-                                                   "MHP_INDEX_PERSON, MHP_NAME, MHP_VNAME, MHP_BIRTHDAY, MHP_ELTER_YES, "
-                                                   "MHP_ELTER_NO, MHP_NUMBER) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                                    {TMainObject::NewRowIdent(), application(), person,
-                                     store::textValue(m_relativesGrid->text(r, NameColumn)),
-                                     store::textValue(m_relativesGrid->text(r, FirstNameColumn)),
-                                     store::textValue(m_relativesGrid->text(r, BirthdayColumn)), parent, !parent, r},
-                                    store::OnError::Ignore))
-                    return false;
-            }
-            return true;
-        },
-        store::OnError::Ignore);
+    m_relativesGrid->load();
 }
 
 void TGemeinschaftMainDlg::DetailsButtonClick()
@@ -260,17 +220,12 @@ void TGemeinschaftMainDlg::DetailsButtonClick()
     const QString person = selectedPerson(m_helpPersonList);
     if (person.isEmpty())
         return;
-    saveRelatives();
+    m_relativesGrid->save(SaveMode::Report);
     detailsDialog()->Show(application(), person, selectedName(m_helpPersonList));
 }
 
 void TGemeinschaftMainDlg::loadHelpPage()
 {
-    m_relativesPerson.clear();
-    m_loadingGrid = true;
-    m_relativesGrid->finishEditing();
-    m_relativesGrid->clearAll();
-    m_loadingGrid = false;
     m_help->yesBox()->setChecked(false);
     m_help->noBox()->setChecked(true);
     HelpChange(false);
@@ -283,6 +238,5 @@ void TGemeinschaftMainDlg::loadHelpPage()
     m_help->noBox()->setChecked(found && header.flag(QStringLiteral("BDG_MEMBER_HELP_NO")));
     if (!m_help->yes() && !m_help->no())
         m_help->noBox()->setChecked(true);
-    if (m_help->yes())
-        loadHelpPerson();
+    loadHelpPerson();
 }
