@@ -8,7 +8,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -75,6 +75,7 @@ TMemberHelpDetailsDlg::TMemberHelpDetailsDlg(QWidget* parent) : QDialog(parent)
 void TMemberHelpDetailsDlg::createControls()
 {
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(6);
     m_title = forms::label(QString(), this, QStringLiteral("TitleLabel"));
     m_title->setStyleSheet(QStringLiteral("color: navy; font-size: 16px; font-weight: bold; font-style: italic;"));
     layout->addWidget(m_title);
@@ -83,8 +84,15 @@ void TMemberHelpDetailsDlg::createControls()
     QWidget* group = nullptr;
     auto section = [&](const QString& name, const QString& questionText, const QString& yesName,
                        const QString& yesCaption, const QString& noName) {
-        auto* g = forms::groupBox(name, QString(), this);
+        // Four framed questions; the dialog must fit a 768 pixel high screen, so the frames stay tight.
+        auto* g = new QFrame(this);
+        g->setObjectName(name);
+        g->setStyleSheet(QStringLiteral("#%1 { background: rgba(255,255,255,200); border: 1px solid #9a9acd; "
+                                        "border-radius: 4px; }")
+                             .arg(name));
         grid = new QGridLayout(g);
+        grid->setContentsMargins(8, 6, 8, 6);
+        grid->setVerticalSpacing(3);
         grid->setColumnStretch(5, 1);
         group = g;
         QLabel* q = forms::question(questionText, g, name + QStringLiteral("Question"));
@@ -181,7 +189,7 @@ void TMemberHelpDetailsDlg::createControls()
     m_otherMemo = new QPlainTextEdit(group);
     m_otherMemo->setObjectName(QStringLiteral("OtherMemo"));
     m_otherMemo->setAccessibleName(QStringLiteral("Weitere Leistungen"));
-    m_otherMemo->setFixedHeight(60);
+    m_otherMemo->setFixedHeight(48);
     m_parts.insert(QStringLiteral("OtherMemo"), m_otherMemo);
     grid->addWidget(m_otherMemo, 2, 0, 1, 6);
 
