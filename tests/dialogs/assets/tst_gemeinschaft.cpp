@@ -67,6 +67,7 @@ private slots:
     void communityRowIsInsertedOnceOnTheFirstSave();
     void relativesQuestionAndOneSupportRowPerPerson();
     void relativesGridIsStoredForItsPerson();
+    void relativeTypedIntoTheGridIsStoredOnLeavingIt();
     void personNoAsksAndDeletesEverything_data();
     void personNoAsksAndDeletesEverything();
     void personNoDeletesBothOrNothing();
@@ -273,6 +274,23 @@ void GemeinschaftTest::relativesGridIsStoredForItsPerson() {
     QCOMPARE(relatives()->text(1, 0), QString("Berg"));
     QCOMPARE(relatives()->cell(1, 3).toInt(), 1); // Nein
     QCOMPARE(relatives()->text(2, 0), QString());
+}
+
+void GemeinschaftTest::relativeTypedIntoTheGridIsStoredOnLeavingIt() {
+    open(1);
+    clickBox(box("HelpYes"));
+    clickBox(box("HelpPersonYes"));
+    FixedGrid* grid = relatives();
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, 'H');
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != grid);
+    QTest::keyClicks(editor, "ahn");
+    find<QTreeWidget>("HelpPersonList")->setFocus();
+    QCOMPARE(value("SELECT MHP_NAME || MHP_ELTER_YES || MHP_ELTER_NO FROM MEMBERHELPPERSON WHERE MHP_INDEX_PERSON=?",
+                   {app()}).toString(),
+             QString("Hahn 01"));
 }
 
 void GemeinschaftTest::personNoAsksAndDeletesEverything_data() {
