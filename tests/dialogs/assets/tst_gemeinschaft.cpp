@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "DataDialog.h"
 #include "Editors.h"
+#include "MemberHelpDetails.h"
 #include "FixedGrid.h"
 #include "GemeinschaftMain.h"
 #include "ServerObjects.h"
@@ -12,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -68,6 +71,7 @@ private slots:
     void relativesQuestionAndOneSupportRowPerPerson();
     void relativesGridIsStoredForItsPerson();
     void relativeTypedIntoTheGridIsStoredOnLeavingIt();
+    void detailsButtonOpensTheSelectedPersonsDetails();
     void personNoAsksAndDeletesEverything_data();
     void personNoAsksAndDeletesEverything();
     void personNoDeletesBothOrNothing();
@@ -291,6 +295,24 @@ void GemeinschaftTest::relativeTypedIntoTheGridIsStoredOnLeavingIt() {
     QCOMPARE(value("SELECT MHP_NAME || MHP_ELTER_YES || MHP_ELTER_NO FROM MEMBERHELPPERSON WHERE MHP_INDEX_PERSON=?",
                    {app()}).toString(),
              QString("Hahn 01"));
+}
+
+void GemeinschaftTest::detailsButtonOpensTheSelectedPersonsDetails() {
+    open(1);
+    clickBox(box("HelpYes"));
+    selectPerson("HelpPersonList", 1);
+    clickBox(box("HelpPersonYes"));
+    QString title;
+    QTimer::singleShot(0, m_dialog.get(), [this, &title] {
+        QDialog* details = m_dialog->detailsDialog();
+        title = details->findChild<QLabel*>("TitleLabel")->text();
+        clickBox(details->findChild<QCheckBox*>("MoneyYes"));
+        details->close();
+    });
+    QTest::mouseClick(find<QPushButton>("DetailsButton"), Qt::LeftButton);
+    QCOMPARE(title, QString("Zuwendungsdetails von O'Neill, Erika"));
+    QCOMPARE(value("SELECT MHM_MONEY_YES FROM MEMBERHELP WHERE MHM_INDEX_PERSON=?", {m_partner}).toInt(), 1);
+    QCOMPARE(count("MEMBERHELP", "MHM_INDEX_PERSON=?", {m_partner}), 1);
 }
 
 void GemeinschaftTest::personNoAsksAndDeletesEverything_data() {
