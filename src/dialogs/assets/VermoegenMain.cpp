@@ -8,6 +8,8 @@
 #include "YesNoPair.h"
 
 #include <QCheckBox>
+#include <QFont>
+#include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -35,6 +37,17 @@ TVermoegenMainDlg::TVermoegenMainDlg(QWidget* parent)
         }
         addPage(entry);
     }
+    // The header keeps the longest word of any title whole ("Kapitallebensversicherungen").
+    QFont titleFont = Label1->font();
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    titleFont.setPixelSize(19);
+    const QFontMetrics metrics(titleFont);
+    int widest = Label1->minimumWidth();
+    for (const assets::AssetPage& p : assetPages())
+        for (const QString& word : p.title.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, metrics.horizontalAdvance(word) + 8);
+    Label1->setMinimumWidth(widest);
     setupAnswerGroup();
     resetAnswersSilently();
 }

@@ -8,6 +8,9 @@
 #include "YesNoPair.h"
 
 #include <QGroupBox>
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QToolButton>
@@ -281,6 +284,103 @@ const QVector<AssetPage>& assetPages() {
     return pages;
 }
 
+namespace {
+
+// Shares the list's width among its columns in proportion to their planned widths, each at least as
+// wide as the longest word of its caption, so that no page needs a horizontal scroll bar and the
+// wrapped captions stay whole.
+class ColumnFitter : public QObject {
+public:
+    explicit ColumnFitter(FixedGrid* grid) : QObject(grid), m_grid(grid) {
+        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        grid->horizontalHeader()->setStretchLastSection(false);
+        grid->horizontalHeader()->setMinimumSectionSize(20);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // What a cell of the column typically shows, and must show whole.
+    static QStringList samples(const GridColumn& c) {
+        switch (c.kind) {
+        case CellKind::Money:
+            return {QStringLiteral("9.999,99 €")};
+        case CellKind::Unit:
+            return {QStringLiteral("999,99") + c.unit};
+        case CellKind::Date:
+        case CellKind::DateText:
+            return {QStringLiteral("00.00.0000")};
+        case CellKind::Choice:
+        case CellKind::ChoicePair:
+            return c.picks;
+        case CellKind::Text:
+        case CellKind::Pick:
+        case CellKind::Integer:
+        case CellKind::PersonIdent:
+            break;
+        }
+        return {};
+    }
+
+    void fit() {
+        const QVector<GridColumn>& columns = m_grid->gridColumns();
+        const QFontMetrics metrics(m_grid->horizontalHeader()->font());
+        const QFontMetrics cells(m_grid->font());
+        QVector<int> least(columns.size(), 0);
+        int planned = 0;
+        int leastSum = 0;
+        for (int c = 0; c < columns.size(); ++c) {
+            if (m_grid->isColumnHidden(c))
+                continue;
+            for (const QString& word : columns.at(c).caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                least[c] = qMax(least[c], metrics.horizontalAdvance(word) + 10);
+            for (const QString& sample : samples(columns.at(c)))
+                least[c] = qMax(least[c], cells.horizontalAdvance(sample) + 12);
+            planned += qMax(columns.at(c).width, least[c]);
+            leastSum += least[c];
+        }
+        const int width = m_grid->viewport()->width();
+        if (planned <= 0 || width <= 0)
+            return;
+        // Too narrow for all of it: every column gives up the same share of its least width.
+        if (leastSum > width) {
+            for (int c = 0; c < columns.size(); ++c)
+                if (!m_grid->isColumnHidden(c))
+                    m_grid->setColumnWidth(c, least[c] * width / leastSum);
+            return;
+        }
+        // What is left beyond the least widths goes to the columns in proportion to their plans.
+        const int spare = width - leastSum;
+        int used = 0;
+        int last = -1;
+        for (int c = 0; c < columns.size(); ++c) {
+            if (m_grid->isColumnHidden(c))
+                continue;
+            const int share = qMax(columns.at(c).width, least[c]) - least[c];
+            const int extra = planned - leastSum > 0 ? spare * share / (planned - leastSum) : spare / columns.size();
+            const int w = least[c] + extra;
+            m_grid->setColumnWidth(c, w);
+            used += w;
+            last = c;
+        }
+        if (last >= 0 && used < width)
+            m_grid->setColumnWidth(last, m_grid->columnWidth(last) + width - used);
+    }
+
+    FixedGrid* m_grid;
+};
+
+} // namespace
+
+void fitColumns(FixedGrid* grid) { new ColumnFitter(grid); }
+
 } // namespace assets
 
 using assets::AssetPage;
@@ -305,30 +405,38 @@ QWidget* TVermoegenMainDlg::createAssetPage(int page) {
 
     auto* panel = new QWidget(content);
     panel->setObjectName(p.code + QStringLiteral("Panel"));
-    auto* panelLayout = new QHBoxLayout(panel);
+    auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setSpacing(2);
+    // The row buttons stand above the list, so that the list has the page's whole width.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    panelLayout->addLayout(buttons);
     auto* grid = new FixedGrid(assets::kGridRows, p.columns, panel);
     grid->setObjectName(p.code + QStringLiteral("Grid"));
     grid->setAccessibleName(p.title);
     if (!p.bands.isEmpty())
         grid->setBands(p.bands);
-    // Every column shares the width, so that no page needs a horizontal scroll bar.
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    if (p.columns.size() > 10) {
+        // A dozen columns side by side: a slightly smaller type keeps every caption whole.
+        QFont font = grid->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        grid->setFont(font);
+        grid->horizontalHeader()->setFont(font);
+    }
+    assets::fitColumns(grid);
     grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
                            assets::kGridRows * grid->verticalHeader()->defaultSectionSize() +
                            2 * grid->frameWidth());
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panelLayout->addWidget(grid, 1);
     if (p.rowButtons) {
-        auto* side = new QVBoxLayout;
         auto* clearRow = forms::clearButton(false, p.code + QStringLiteral("ClearRowButton"),
                                             QStringLiteral("Inhalt der aktuellen Zeile löschen"), panel);
         auto* clearAll = forms::clearButton(true, p.code + QStringLiteral("ClearAllButton"),
                                             QStringLiteral("Inhalt der gesamten Tabelle löschen"), panel);
-        side->addWidget(clearRow);
-        side->addWidget(clearAll);
-        side->addStretch(1);
-        panelLayout->addLayout(side);
+        buttons->addWidget(clearRow);
+        buttons->addWidget(clearAll);
         const bool twice = p.saveTwice;
         connect(clearRow, &QToolButton::clicked, this, [grid, twice] {
             ClearGridRow(grid);

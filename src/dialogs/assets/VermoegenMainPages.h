@@ -34,4 +34,8 @@ const QVector<AssetPage>& assetPages();
 
 QString applicationKey();
 
+// The list's columns share its width (no horizontal scroll bar), none narrower than its caption's
+// longest word.
+void fitColumns(FixedGrid* grid);
+
 } // namespace assets
