@@ -85,6 +85,9 @@ private slots:
     void assetListsStoreByPosition_data();
     void assetListsStoreByPosition();
     void unreadableOrEmptyCellsStoreEmpty();
+    void choiceAndDateCellsStoreTheirColumns_data();
+    void choiceAndDateCellsStoreTheirColumns();
+    void neinKeepsEntriesAndTotal();
     void typedCellsAreStoredOnForward();
     void clearRowAndAll_data();
     void clearRowAndAll();
@@ -319,6 +322,72 @@ void TestVermoegenMain::unreadableOrEmptyCellsStoreEmpty() {
     QCOMPARE(r.value("SPB_OWNER").toString(), QStringLiteral("O'Brien, Anna "));
     QCOMPARE(r.value("SPB_BLZ").toString(), QStringLiteral(" "));
     QCOMPARE(r.amount("SPB_BRUTTO"), 0.0);
+}
+
+void TestVermoegenMain::choiceAndDateCellsStoreTheirColumns_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QVariant>("cell");       // as the grid holds it (an entry's index, a date)
+    QTest::addColumn<QString>("expression");  // over the stored row
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("insurance: Nein") << 5 << 6 << QVariant(0) << "KLV_ISRENTE" << "0";
+    QTest::newRow("insurance: Riester") << 5 << 6 << QVariant(1) << "KLV_ISRENTE" << "1";
+    QTest::newRow("insurance: Altersvorsorge") << 5 << 6 << QVariant(2) << "KLV_ISRENTE" << "2";
+    QTest::newRow("building society: Nein") << 6 << 2 << QVariant(0) << "BSP_LOCK_YES || BSP_LOCK_NO" << "01";
+    QTest::newRow("building society: Ja") << 6 << 2 << QVariant(1) << "BSP_LOCK_YES || BSP_LOCK_NO" << "10";
+    QTest::newRow("benefit weekly") << 12 << 3 << QVariant(0) << "ALG_WOCHE || ALG_TAG" << "10";
+    QTest::newRow("benefit daily") << 12 << 3 << QVariant(1) << "ALG_WOCHE || ALG_TAG" << "01";
+    QTest::newRow("benefit: not chosen") << 12 << 3 << QVariant(-1) << "ALG_WOCHE || ALG_TAG" << "00";
+    QTest::newRow("housing benefit Ja") << 12 << 5 << QVariant(0) << "ALG_WOHN_YES || ALG_WOHN_NO" << "10";
+    QTest::newRow("housing benefit Nein") << 12 << 5 << QVariant(1) << "ALG_WOHN_YES || ALG_WOHN_NO" << "01";
+    QTest::newRow("suspension Ja") << 12 << 7 << QVariant(0) << "ALG_SPERR_DUR_YES" << "1";
+    // One column only: "Nein" and no answer store the same and read back as no answer.
+    QTest::newRow("suspension Nein") << 12 << 7 << QVariant(1) << "ALG_SPERR_DUR_YES" << "0";
+    QTest::newRow("lapsed Ja") << 12 << 10 << QVariant(0) << "ALG_SPERR_YES" << "1";
+    QTest::newRow("end as text") << 12 << 2 << QVariant(QDate(2024, 3, 31)) << "ALG_ENDE" << "31.03.2024 ";
+    QTest::newRow("lapsed since as text") << 12 << 11 << QVariant(QDate(2024, 1, 2)) << "\"ALG-SPERR_ENDE\""
+                                          << "02.01.2024 ";
+    QTest::newRow("no end") << 12 << 2 << QVariant(QDate()) << "ALG_ENDE" << " ";
+    QTest::newRow("gift date") << 11 << 1 << QVariant(QDate(2020, 5, 1)) << "SPE_DATE" << "2020-05-01";
+}
+
+void TestVermoegenMain::choiceAndDateCellsStoreTheirColumns() {
+    QFETCH(int, page);
+    QFETCH(int, column);
+    QFETCH(QVariant, cell);
+    QFETCH(QString, expression);
+    QFETCH(QString, expected);
+    m_dialog->ShowPage(page);
+    FixedGrid* g = m_dialog->assetGrid(page);
+    g->setCell(0, 0, page == 11 ? QStringLiteral("Spende") : QStringLiteral("O'Brien, Anna"));
+    g->setCell(0, column, cell);
+    QVERIFY(g->save(SaveMode::Report));
+    const QString table = g->objectName() == "KlvGrid"   ? "VERKLV"
+                          : g->objectName() == "BspGrid" ? "VERBSPV"
+                          : g->objectName() == "SpeGrid" ? "VERSPE"
+                                                         : "VERALG";
+    QCOMPARE(store::selectValue(QStringLiteral("SELECT %1 FROM %2").arg(expression, table)).toString(), expected);
+    // Read back as it was chosen.
+    m_dialog->ShowPage(1);
+    m_dialog->ShowPage(page);
+    const bool oneColumnNo = QByteArray(QTest::currentDataTag()) == "suspension Nein";
+    QCOMPARE(g->cell(0, column), oneColumnNo ? QVariant(-1) : cell);
+}
+
+void TestVermoegenMain::neinKeepsEntriesAndTotal() {
+    m_dialog->show();
+    m_dialog->ShowPage(2);
+    click("BarYes");
+    grid("Bar")->setCell(0, 0, QStringLiteral("O'Brien, Anna"));
+    grid("Bar")->setCell(0, 1, 300.0);
+    QVERIFY(grid("Bar")->save(SaveMode::Report));
+    click("BarNo");
+    QVERIFY(!grid("Bar")->isVisible());
+    QCOMPARE(count("SELECT count(*) FROM VERBAR"), 1);
+    QCOMPARE(store::selectValue("SELECT VEM_BAR_BRUTTO FROM VERMAIN WHERE VEM_INDEX_MAINHEADER=?", {m_app}).toDouble(),
+             300.0);
+    click("BarYes");
+    QCOMPARE(grid("Bar")->amount(0, 1), 300.0);
 }
 
 void TestVermoegenMain::typedCellsAreStoredOnForward() {
