@@ -461,7 +461,10 @@ QWidget* TVermoegenMainDlg::createAssetPage(int page) {
     if (p.compact)
         storage.orderBy = p.prefix + QStringLiteral("_NUMBER");
     const int key = p.keyColumn;
-    storage.filled = [grid, key](int r) { return !grid->text(r, key).trimmed().isEmpty(); };
+    // Without an open application no entry is stored (it would belong to none).
+    storage.filled = [grid, key](int r) {
+        return !grid->loadedApplication().isEmpty() && !grid->text(r, key).trimmed().isEmpty();
+    };
     if (p.totalColumn >= 0) {
         storage.totalColumn = p.totalColumn;
         const QString totalColumn = QStringLiteral("VEM_%1_BRUTTO").arg(p.answer);

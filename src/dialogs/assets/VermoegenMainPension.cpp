@@ -275,7 +275,7 @@ bool TVermoegenMainDlg::savePensionList(FixedGrid& grid) {
     // Always for the application the list was read for, whichever is open now.
     const QString application = grid.loadedApplication();
     if (application.isEmpty())
-        return false;
+        return true; // nothing belongs to no application
     if (!store::execute(QStringLiteral("DELETE FROM VERRVPERSON WHERE RVP_INDEX_MAINHEADER=?"), {application},
                         store::OnError::Ignore))
         return false;

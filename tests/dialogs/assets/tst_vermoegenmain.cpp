@@ -103,6 +103,7 @@ private slots:
     void pensionListStoresPersonsAndNames();
     void pensionRules();
     void chaining();
+    void noOpenApplicationWritesNothing();
     void estimateFollowsEnteredAssets();
 
 private:
@@ -727,6 +728,26 @@ void TestVermoegenMain::chaining() {
     QCOMPARE(m_dialog->Label1->text(), QStringLiteral("Vermögenswerte - Sparbücher/ -Konten"));
     delete persons;
     delete housing;
+}
+
+void TestVermoegenMain::noOpenApplicationWritesNothing() {
+    MainObject->AntragIdent.clear();
+    m_dialog->show();
+    m_dialog->ShowPage(1);
+    click("GiroYes");
+    grid("Giro")->setCell(0, 0, QStringLiteral("O'Brien, Anna"));
+    QVERIFY(grid("Giro")->save(SaveMode::Report));
+    m_dialog->ShowPage(TVermoegenMainDlg::kPensionPage);
+    click("RvFreeYes");
+    click("RvRenteYes");
+    grid("RvPerson")->setCell(0, 0, m_app);
+    QVERIFY(grid("RvPerson")->save(SaveMode::Report));
+    m_dialog->ShowPage(0);
+    click("FreeYes");
+    QVERIFY(m_messages->texts().isEmpty());
+    QCOMPARE(count("SELECT count(*) FROM VERGIRO") + count("SELECT count(*) FROM VERRVPERSON") +
+                 count("SELECT count(*) FROM VERMAIN WHERE VEM_GIRO_YES OR VEM_RV_FREE_YES OR VEM_FREE_YES"),
+             0);
 }
 
 // `velmora-cli estimate --json` on this test's program folder, as a user runs it beside the window.
