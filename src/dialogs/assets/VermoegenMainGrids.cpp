@@ -165,9 +165,10 @@ QVector<AssetPage> buildPages() {
     // The list offers "Nein" first; "Ja" stores BSP_LOCK_YES, "Nein" BSP_LOCK_NO.
     GridColumn lock = choicePair(QStringLiteral("Ja/Nein"), QStringLiteral("BSP_LOCK_NO"),
                                  QStringLiteral("BSP_LOCK_YES"), {QStringLiteral("Nein"), QStringLiteral("Ja")}, 0,
-                                 120);
-    bsp.columns = {owner(QStringLiteral("Inhaber(in)"), QStringLiteral("BSP_OWNER"), 220),
-                   money(QStringLiteral("Guthaben"), QStringLiteral("BSP_BRUTTO"), 130), lock};
+                                 300);
+    // The lock column is wide enough for its band's question.
+    bsp.columns = {owner(QStringLiteral("Inhaber(in)"), QStringLiteral("BSP_OWNER"), 160),
+                   money(QStringLiteral("Guthaben"), QStringLiteral("BSP_BRUTTO"), 110), lock};
     bsp.bands = {{QStringLiteral("Inhaber und Guthaben des Bausparvertrages"), 0, 2},
                  {QStringLiteral("Ist der Bsp-V. zur Sicherung eines Darlehens abgetreten?"), 2, 1}};
     bsp.totalColumn = 1;
