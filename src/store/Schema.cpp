@@ -197,6 +197,22 @@ bool addColumn(const QString& table, const QString& column, const QString& type)
 
 const QString kLogical = QStringLiteral("BOOLEAN NOT NULL DEFAULT 0");
 
+// Tables that later dictionary versions added, with their indexes, exactly as in schema.sql.
+struct AddedTable {
+    const char* create;
+    const char* index;
+};
+
+const AddedTable kAddedTables[] = {
+    // version 2: the persons list of the retirement-provision page
+    {"CREATE TABLE IF NOT EXISTS VERRVPERSON ("
+     "RVP_IDENT TEXT COLLATE RTRIM PRIMARY KEY NOT NULL, "
+     "RVP_INDEX_MAINHEADER TEXT COLLATE RTRIM, "
+     "RVP_INDEX_PERSON TEXT COLLATE RTRIM, "
+     "RVP_NUMBER INTEGER)",
+     "CREATE INDEX IF NOT EXISTS IX_VERRVPERSON_MAINHEADER ON VERRVPERSON (RVP_INDEX_MAINHEADER)"},
+};
+
 bool upgradeSteps()
 {
     if (!hasColumn(QStringLiteral("VERKLV"), QStringLiteral("KLV_ISRENTE"))) {
@@ -241,6 +257,10 @@ bool upgradeSteps()
                                     "PRS_ISDUMMY=? WHERE PRS_IDENT=?"),
                      {false, false, false, false, false, false, false, false, false, false, false, true,
                       QStringLiteral("DUMMY")}))
+            return false;
+    }
+    for (const AddedTable& table : kAddedTables) {
+        if (!execute(QString::fromLatin1(table.create)) || !execute(QString::fromLatin1(table.index)))
             return false;
     }
     if (selectValue(QStringLiteral("PRAGMA user_version")).toInt() < kDictionaryVersion &&

@@ -6,7 +6,7 @@
 namespace store {
 
 // The dictionary's version, kept in PRAGMA user_version.
-constexpr int kDictionaryVersion = 1;
+constexpr int kDictionaryVersion = 2;
 
 // Creates a database at `databaseFile` from the data dictionary `schemaFile` (statements ending with
 // ";" at the end of a line, "--" comment lines). The file appears whole or not at all, with mode 0600.
