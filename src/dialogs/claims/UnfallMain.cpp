@@ -171,8 +171,10 @@ QVariant TUnfallMainDlg::settlementDate() const {
 bool TUnfallMainDlg::write() {
     if (!m_columns.update(QStringLiteral("UNFMAIN"), QStringLiteral("UNF_INDEX_PERSON"), person())) return false;
     if (m_settlementDate->isAcceptable()) return true;
-    // Everything else is stored; the date that cannot be read stays on screen, marked, to be put right.
+    // Everything else is stored; the date that cannot be read stays on screen, marked, to be put right,
+    // and the user is told why the dialog stays open (once per text, as when leaving the field).
     m_settlementDate->setStyleSheet(QStringLiteral("color: #b00000;"));
     m_settlementDate->setFocus();
+    emit m_settlementDate->editingFinished();
     return false;
 }
