@@ -103,8 +103,10 @@ QLabel* addField(QGridLayout* grid, const QString& caption, QWidget* field, int 
     const int row = grid->rowCount();
     auto* label = new QLabel(caption, grid->parentWidget());
     label->setBuddy(field);
-    label->setWordWrap(true);
-    grid->addWidget(label, row, 0, Qt::AlignTop);
+    // Short captions stay on one line; long ones wrap instead of widening the form.
+    const bool wraps = caption.size() > 30;
+    label->setWordWrap(wraps);
+    grid->addWidget(label, row, 0, wraps ? Qt::AlignTop : Qt::AlignVCenter);
     grid->addWidget(field, row, 1, 1, columnSpan);
     return label;
 }

@@ -64,6 +64,7 @@ TUnfallVerfahrenDlg::TUnfallVerfahrenDlg(QWidget* parent)
                        << addField(grid, QStringLiteral("Aktenzeichen"), number) << number
                        << addField(grid, QStringLiteral("Ergebnis"), result) << result;
     layout->addWidget(group);
+    layout->addStretch(1);
     body()->addWidget(holder);
 
     m_columns.custom(

@@ -28,7 +28,7 @@ void showAll(const QVector<QWidget*>& widgets, bool shown) {
 
 // A caption and its edit on the next row of `grid`; both come and go together.
 QVector<QWidget*> field(QGridLayout* grid, const QString& caption, const QString& column, QLineEdit** edit) {
-    *edit = forms::lineEdit(column, grid->parentWidget(), 200);
+    *edit = forms::lineEdit(column, grid->parentWidget(), 120);
     QLabel* label = addField(grid, caption, *edit);
     return {label, *edit};
 }
@@ -87,7 +87,7 @@ TUnfallVerkehrDlg::TUnfallVerkehrDlg(QWidget* parent)
     QCheckBox* train = kindBox("UTR_PUBLIC_EISEN", "Eisenbahn", own);
     QCheckBox* tram = kindBox("UTR_PUBLIC_STRASSEN", "Straßenbahn", own);
     QCheckBox* publicOther = kindBox("UTR_PUBLIC_OTHER", "Sonstiges:", own);
-    QLineEdit* publicOtherName = forms::lineEdit(QStringLiteral("UTR_PUBLIC_OTHER_NAME"), own, 100);
+    QLineEdit* publicOtherName = forms::lineEdit(QStringLiteral("UTR_PUBLIC_OTHER_NAME"), own, 60);
     publicOtherName->setAccessibleName(QStringLiteral("Sonstiges öffentliches Verkehrsmittel"));
     QCheckBox* walk = kindBox("UTR_WALK", "An dem Unfall war der Geschädigte als Fußgänger beteiligt", own);
     QCheckBox* vehicle = kindBox("UTR_KFZ_YES", "Der Geschädigte war am Unfall mit einem Fahrzeug beteiligt", own);
@@ -96,7 +96,7 @@ TUnfallVerkehrDlg::TUnfallVerkehrDlg(QWidget* parent)
     QCheckBox* car = kindBox("UTR_KFZ_PKW", "PKW", own);
     QCheckBox* truck = kindBox("UTR_KFZ_LKW", "LKW", own);
     QCheckBox* vehicleOther = kindBox("UTR_KFZ_OTHER", "Sonstiges:", own);
-    QLineEdit* vehicleOtherName = forms::lineEdit(QStringLiteral("UTR_KFZ_OTHER_NAME"), own, 100);
+    QLineEdit* vehicleOtherName = forms::lineEdit(QStringLiteral("UTR_KFZ_OTHER_NAME"), own, 60);
     vehicleOtherName->setAccessibleName(QStringLiteral("Sonstiges Fahrzeug"));
 
     wholeLine(ownGrid, publicYes);
@@ -126,16 +126,18 @@ TUnfallVerkehrDlg::TUnfallVerkehrDlg(QWidget* parent)
     QGroupBox* other = forms::groupBox(QStringLiteral("OtherGroup"), QStringLiteral("Andere Beteiligte"), this);
     auto* otherGrid = new QGridLayout(other);
     otherGrid->setColumnStretch(1, 1);
-    m_otherUser = kindBox("UTR_OTHER_YES",
-                          "Es war noch ein anderer Verkehrsteilnehmer / ein anderes Fahrzeug beteiligt:", other);
+    auto* otherUser = new forms::WrappedCheckBox(
+        QStringLiteral("UTR_OTHER_YES"),
+        QStringLiteral("Es war noch ein anderer Verkehrsteilnehmer / ein anderes Fahrzeug beteiligt:"), other);
+    m_otherUser = otherUser->box();
     QCheckBox* otherBicycle = kindBox("UTR_OTHER_FAHRAD", "Fahrrad", other);
     QCheckBox* otherMoped = kindBox("UTR_OTHER_MOPED", "Moped", other);
     QCheckBox* otherCar = kindBox("UTR_OTHER_PKW", "PKW", other);
     QCheckBox* otherTruck = kindBox("UTR_OTHER_LKW", "LKW", other);
     QCheckBox* otherOther = kindBox("UTR_OTHER_OTHER", "Sonstiges:", other);
-    QLineEdit* otherName = forms::lineEdit(QStringLiteral("UTR_OTHER_NAME"), other, 100);
+    QLineEdit* otherName = forms::lineEdit(QStringLiteral("UTR_OTHER_NAME"), other, 60);
     otherName->setAccessibleName(QStringLiteral("Sonstiges Fahrzeug des anderen Beteiligten"));
-    wholeLine(otherGrid, m_otherUser);
+    wholeLine(otherGrid, otherUser);
     kindLine(otherGrid, {otherBicycle, otherMoped, otherCar, otherTruck, otherOther}, otherName);
     QLineEdit* otherPlate = nullptr;
     QLineEdit* otherDamage = nullptr;
