@@ -230,6 +230,11 @@ void AccidentDialogsTest::closeBoxAndEscapeWriteNothing() {
 }
 
 void AccidentDialogsTest::mainDataClaimBoxesAndKinds() {
+    // A traffic accident's details written earlier stay when the kind changes.
+    QVERIFY(store::execute(QStringLiteral("INSERT INTO UNFKFZ (UTR_IDENT, UTR_INDEX_MAINHEADER, UTR_INDEX_PERSON) "
+                                          "VALUES (?, ?, ?)"),
+                           {TMainObject::NewRowIdent(), app(), app()}));
+    QVERIFY(store::execute(QStringLiteral("UPDATE UNFMAIN SET UNF_IS_TRAFFIC=1 WHERE UNF_INDEX_PERSON=?"), {app()}));
     TUnfallMainDlg d;
     QStringList afterReset;
     open(d, app(), [&](QDialog* shown) {
@@ -246,12 +251,14 @@ void AccidentDialogsTest::mainDataClaimBoxesAndKinds() {
         for (QLineEdit* e : shown->findChildren<QLineEdit*>())
             QCOMPARE(e->maxLength(), e->objectName() == QLatin1String("UNF_ERSATZ_ISVERGLEICH_DATE") ? 10 : 200);
     });
-    // A new row answers nothing yet: the dialog shows "Nein".
-    QCOMPARE(afterReset, QStringList{"UNF_ERSATZ_YES"});
+    // Nothing answered yet about the claims: the dialog shows "Nein".
+    QCOMPARE(afterReset, (QStringList{"UNF_IS_TRAFFIC", "UNF_ERSATZ_YES"}));
     QCOMPARE(stored(QStringLiteral("UNF_ERSATZ_NO"), app()).toInt(), 1);
     QCOMPARE(stored(QStringLiteral("UNF_ERSATZ_YES"), app()).toInt(), 0);
     QCOMPARE(stored(QStringLiteral("UNF_IS_OTHER"), app()).toInt(), 1);
     QCOMPARE(stored(QStringLiteral("UNF_IS_WORK"), app()).toInt(), 0);
+    QCOMPARE(stored(QStringLiteral("UNF_IS_TRAFFIC"), app()).toInt(), 0);
+    QCOMPARE(count(QStringLiteral("UNFKFZ"), QStringLiteral("UTR_INDEX_PERSON"), app()), 1);
 }
 
 void AccidentDialogsTest::settlementDate_data() {
