@@ -40,13 +40,6 @@ QCheckBox* box(const QString& name, const QString& caption, const QString& quest
     return b;
 }
 
-// Unticks a box the user has just unticked again, without its rule: a click on a ticked answer of
-// the person question changes nothing.
-void keepTicked(QCheckBox* b) {
-    const QSignalBlocker block(b);
-    b->setChecked(true);
-}
-
 } // namespace
 
 AnspruchAccidentPage::AnspruchAccidentPage(QObject* parent) : QObject(parent) {
@@ -401,8 +394,9 @@ void AnspruchAccidentPage::membershipNoChange() {
 }
 
 void AnspruchAccidentPage::accidentYesClick() {
+    // A click on the ticked answer changes nothing: it stays ticked, and its rule does not empty the fields.
     if (!UnfallYesBox->isChecked()) {
-        keepTicked(UnfallYesBox);
+        m_accident->setSilently(true, false);
         return;
     }
     // One accident row per person: a second one would print every accident sheet twice.
@@ -424,7 +418,7 @@ void AnspruchAccidentPage::accidentYesClick() {
 
 void AnspruchAccidentPage::accidentNoClick() {
     if (!UnfallNoBox->isChecked()) {
-        keepTicked(UnfallNoBox);
+        m_accident->setSilently(false, true);
         return;
     }
     const bool confirmed = store::Messages::confirmYesCancel(

@@ -237,12 +237,10 @@ void TUnfallVerkehrDlg::vehicleKindChange(int index) {
 
 void TUnfallVerkehrDlg::otherUserChange(bool ticked) {
     showAll(m_otherKindBoxes, ticked);
-    if (ticked) {
+    if (ticked)
         m_otherKinds->set(0);
-        otherKindChange(m_otherKinds->checked());
-    } else {
+    else
         showAll(m_otherText + m_otherPlate + m_otherDamage + m_otherDriver, false);
-    }
 }
 
 void TUnfallVerkehrDlg::otherKindChange(int index) {
@@ -262,9 +260,7 @@ void TUnfallVerkehrDlg::reset() {
         b->setChecked(false);
     m_takingPart->set(PublicTransport);
     m_publicKinds->set(Bus);
-    takingPartChange(PublicTransport);
-    publicKindChange(Bus);
-    otherUserChange(false);
+    otherUserChange(false); // the box may have been unticked already, so its rule did not run
 }
 
 void TUnfallVerkehrDlg::load() {
