@@ -106,7 +106,8 @@ QLabel* addField(QGridLayout* grid, const QString& caption, QWidget* field, int 
     // Short captions stay on one line; long ones wrap instead of widening the form.
     const bool wraps = caption.size() > 30;
     label->setWordWrap(wraps);
-    grid->addWidget(label, row, 0, wraps ? Qt::AlignTop : Qt::AlignVCenter);
+    const bool tall = wraps || qobject_cast<QPlainTextEdit*>(field);
+    grid->addWidget(label, row, 0, tall ? Qt::AlignTop : Qt::AlignVCenter);
     grid->addWidget(field, row, 1, 1, columnSpan);
     return label;
 }
