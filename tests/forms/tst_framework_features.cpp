@@ -115,6 +115,7 @@ private slots:
     void exclusiveGroupOfThree();
     void missingRowIsReportedAndRestoredOnOpening();
     void loadingRefusesWrites();
+    void firstVisitLoadsOnce();
 
 private:
     TestHome* m_home = nullptr;
@@ -360,6 +361,27 @@ void FrameworkFeaturesTest::loadingRefusesWrites()
     store::setStrictLoading(true);
     QCOMPARE(count("SELECT count(*) FROM LIVING WHERE LIV_IDENT=? AND LIV_RENT_YES", {applicationKey()}), 1);
     QVERIFY(store::execute("DELETE FROM LIVING WHERE LIV_IDENT=?", {applicationKey()}));
+}
+
+void FrameworkFeaturesTest::firstVisitLoadsOnce()
+{
+    QVERIFY(store::execute("INSERT INTO T_LIST (T_IDENT, T_INDEX_MAINHEADER, T_INDEX_PERSON, T_NUMBER, T_NOTE) "
+                           "VALUES ('x', ?, 'P1', 0, 'geladen ')",
+                           {applicationKey()}));
+    // The host shows a dialog when the registry creates it, before the bar's ShowPage runs.
+    store::DialogRegistry& registry = store::DialogRegistry::instance();
+    registry.setHost([](DataDialog* d) { d->show(); });
+    registry.registerFactory(3, [] { return new KindsDialog([] { return QStringLiteral("P1"); }); });
+    auto* d = static_cast<KindsDialog*>(registry.dialog(3));
+    int loads = 0; // every load writes the stored note into its cell
+    connect(d->grid, &FixedGrid::itemChanged, d, [&loads, d](QTableWidgetItem* it) {
+        if (it->row() == 0 && it->column() == Note && d->grid->text(0, Note) == "geladen")
+            ++loads;
+    });
+    d->ShowPage(0);
+    QTest::qWait(20);
+    QCOMPARE(loads, 1);
+    delete d;
 }
 
 QTEST_MAIN(FrameworkFeaturesTest)
