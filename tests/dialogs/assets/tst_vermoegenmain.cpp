@@ -756,7 +756,8 @@ QJsonObject TestVermoegenMain::estimate() const {
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../../velmora-cli"),
             {QStringLiteral("--home"), m_home->path(), QStringLiteral("estimate"), QStringLiteral("O'Brien"),
              QStringLiteral("--date"), QStringLiteral("2024-06-15"), QStringLiteral("--json")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+    // 3: the result is incomplete (a person without a birth date); its figures are still given.
+    if (!p.waitForFinished(60000) || (p.exitCode() != 0 && p.exitCode() != 3)) {
         qWarning("velmora-cli: %s", p.readAllStandardError().constData());
         return {};
     }
