@@ -40,6 +40,7 @@ private slots:
     void rowValues();
     void templateFailures_data();
     void templateFailures();
+    void databaseError();
     void checklist();
     void sheetLists_data();
     void sheetLists();
@@ -290,6 +291,17 @@ void TestPrintCatalogue::templateFailures() {
     QVERIFY2(r.error.contains(path) && r.error.contains(expected), qPrintable(r.error));
     // The action ends at the failing sheet.
     QCOMPARE(r.copies, (QStringList{"1 HauptSeite1", "2 HauptSeite2"}));
+}
+
+void TestPrintCatalogue::databaseError() {
+    const QString app = build(QStringLiteral("bare"));
+    QVERIFY(store::execute(QStringLiteral("DROP TABLE UHBOSS")));
+    const Result r = print(app, range(1, 6), Mode::Direct);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.startsWith(QStringLiteral("Fehler beim Zugriff auf die Datenbank:\n")) &&
+                 r.error.contains(QStringLiteral("UHBOSS")),
+             qPrintable(r.error));
+    QCOMPARE(r.copies, (QStringList{"1 HauptSeite1", "2 HauptSeite2", "3 HauptSeite3", "4 HauptSeite4"}));
 }
 
 void TestPrintCatalogue::checklist() {
