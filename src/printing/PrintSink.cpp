@@ -30,7 +30,10 @@ void paintPage(QTextDocument& document, int page, QPainter& painter, double devi
     painter.translate(0, -page * body.height());
     const QRectF visible(0, page * body.height(), body.width(), body.height());
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = visible;
+    // A block that only touches the page's edge (the first block after a page break starts exactly
+    // there) belongs to the neighbouring page; drawn here it would be clipped away but still sit in
+    // the PDF as invisible text.
+    context.clip = visible.adjusted(0, 0.5, 0, -0.5);
     context.palette.setColor(QPalette::Text, Qt::black);
     painter.setClipRect(visible);
     document.documentLayout()->draw(&painter, context);
