@@ -39,11 +39,9 @@ public:
     bool add(const SheetCopy& copy, QTextDocument& document, QString* error) override;
     bool finish(QString* error) override;
     const QList<SheetCopy>& copies() const { return m_copies; }
-    bool finished() const { return m_finished; }
 
 private:
     QList<SheetCopy> m_copies;
-    bool m_finished = false;
 };
 
 // Paints every copy into one PDF, each copy from a new page. The file appears only at finish(): a
