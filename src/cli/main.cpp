@@ -2,10 +2,13 @@
 // program; errors go to stderr and give a non-zero exit code.
 #include "Commands.h"
 #include "EstimateCommand.h"
+#include "PrintCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -17,14 +20,38 @@ const char* kUsage = "Aufruf: velmora-cli [--home ORDNER] BEFEHL\n"
                      "  import DATEI              einen Antrag aus JSON übernehmen\n"
                      "  estimate NAME [--rent-level 1-6] [--date JJJJ-MM-TT] [--json]\n"
                      "                            voraussichtliche Leistungen berechnen\n"
-                     "                            (Rückgabewert 3: Ergebnis unvollständig)\n";
+                     "                            (Rückgabewert 3: Ergebnis unvollständig)\n"
+                     "  print NAME (--complete | --sheet LISTE | --group GRUPPE) [--as-preview]\n"
+                     "             [--pdf DATEI] [--list] [--html ORDNER]\n"
+                     "                            Hauptantrag und Zusatzblätter drucken\n";
+
+// The command, skipping --home and its folder; empty when there is none.
+QString commandOf(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--home") == 0)
+            ++i;
+        else
+            return QString::fromLocal8Bit(argv[i]);
+    }
+    return {};
+}
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Printing lays out text and writes PDF, which needs the GUI part of Qt; without a display it
+    // renders offscreen. The other commands stay free of it.
+    std::unique_ptr<QCoreApplication> app;
+    if (commandOf(argc, argv) == QLatin1String("print")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = QCoreApplication::arguments().mid(1);
     const int home = args.indexOf(QStringLiteral("--home"));
     if (home >= 0) {
         if (home + 1 >= args.size()) {
@@ -49,6 +76,8 @@ int main(int argc, char* argv[])
         return cli::runImport(args);
     if (command == QLatin1String("estimate"))
         return cli::runEstimate(args);
+    if (command == QLatin1String("print"))
+        return cli::runPrint(args);
     QTextStream(stderr) << "Unbekannter Befehl: " << command << "\n" << kUsage;
     return 2;
 }
