@@ -474,6 +474,8 @@ QVector<QPair<QString, QVariant>> KeyedGrid::assignments(int row) const
 {
     QVector<QPair<QString, QVariant>> sets;
     for (int c = 0; c < m_columns.size(); ++c) {
+        if (c == m_storage.keyCell)
+            continue; // the key selects the row; it is not rewritten
         const KeyedColumn& col = m_columns.at(c);
         const QString value = text(row, c);
         switch (col.kind) {

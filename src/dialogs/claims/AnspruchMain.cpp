@@ -1,0 +1,89 @@
+#include "AnspruchMain.h"
+
+#include "FixedGrid.h"
+#include "KeyedGrid.h"
+#include "ServerObjects.h"
+#include "Sql.h"
+
+#if __has_include("AnspruchMainAccident.h")
+#include "AnspruchMainAccident.h"
+#define VELMORA_ACCIDENT_PAGE
+#endif
+
+namespace {
+
+constexpr int kMaintenancePage = 0;
+constexpr int kEmployerPage = 1;
+[[maybe_unused]] constexpr int kAccidentPage = 2;
+
+} // namespace
+
+const QString TAnspruchMainDlg::kUnbornChild = QStringLiteral("{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}");
+
+TAnspruchMainDlg::TAnspruchMainDlg(QWidget* parent)
+    : DataDialog(3, QStringLiteral("AnspruchMainDlg"), parent)
+{
+    addPage({QStringLiteral("Ansprüche - gegen Dritte"), 24, createMaintenancePage(),
+             [this] { loadMaintenancePage(); }});
+    addPage({QStringLiteral("Ansprüche - gegen Arbeitgeber, Sozialdienste"), 25, createEmployerPage(),
+             [this] { loadEmployerPage(); }});
+#ifdef VELMORA_ACCIDENT_PAGE
+    m_accidentPage = new AnspruchAccidentPage(this);
+    AnspruchAccidentPage* page = m_accidentPage;
+    addPage({AnspruchAccidentPage::title(), AnspruchAccidentPage::kHelp, page->content(), [page] { page->load(); }});
+#endif
+}
+
+bool TAnspruchMainDlg::ensureMaintenanceRow(const QString& application)
+{
+    // Imported or damaged applications may lack the row; without it every answer would change nothing.
+    return store::execute(QStringLiteral("INSERT INTO UHMAIN (UHM_IDENT, UHM_INDEX_MAINHEADER) SELECT ?, ? "
+                                         "WHERE NOT EXISTS (SELECT 1 FROM UHMAIN WHERE UHM_INDEX_MAINHEADER=?)"),
+                          {application, application, application});
+}
+
+void TAnspruchMainDlg::leavePage(int index, store::OnError onError)
+{
+    switch (index) {
+    case kMaintenancePage:
+        if (m_maintenanceLoaded)
+            saveMaintenanceGrids(onError);
+        break;
+    case kEmployerPage:
+        if (m_employerLoaded) {
+            m_bossTree->save();
+            m_helpTree->save();
+        }
+        break;
+#ifdef VELMORA_ACCIDENT_PAGE
+    case kAccidentPage:
+        m_accidentPage->leave();
+        break;
+#endif
+    default:
+        break;
+    }
+}
+
+void TAnspruchMainDlg::ShowPage(int index)
+{
+    leavePage(currentPage(), store::OnError::Report);
+    DataDialog::ShowPage(index);
+}
+
+void TAnspruchMainDlg::forward()
+{
+    leavePage(currentPage(), store::OnError::Report);
+    DataDialog::forward();
+}
+
+void TAnspruchMainDlg::back()
+{
+    leavePage(currentPage(), store::OnError::Report);
+    DataDialog::back();
+}
+
+void TAnspruchMainDlg::deactivate()
+{
+    leavePage(currentPage(), store::OnError::Ignore);
+}
