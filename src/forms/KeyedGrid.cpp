@@ -279,7 +279,11 @@ KeyedGrid::KeyedGrid(const QVector<KeyedColumn>& columns, QWidget* parent)
     for (int c = 0; c < columns.size(); ++c) {
         const KeyedColumn& col = columns.at(c);
         captions << col.caption;
-        setColumnWidth(c, col.width);
+        // Captions wrap between words, never inside one.
+        int widest = 0;
+        for (const QString& word : col.caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, fontMetrics().horizontalAdvance(word));
+        setColumnWidth(c, col.hidden ? col.width : qMax(col.width, widest + 14));
         if (col.kind == KeyedCell::YesNo)
             m_picks[c] = QStringList{kNo, kYes};
         else
@@ -436,6 +440,13 @@ void KeyedGrid::fitHeight()
     if (horizontalScrollBar()->isVisible() || horizontalHeader()->length() > viewport()->width())
         height += horizontalScrollBar()->sizeHint().height();
     setFixedHeight(height);
+}
+
+void KeyedGrid::fitWidth()
+{
+    setMinimumWidth(horizontalHeader()->length() + 2 * frameWidth());
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fitHeight();
 }
 
 void KeyedGrid::commitEditor()

@@ -112,6 +112,8 @@ public:
     QString loadedApplication() const { return m_application; }
     // The grid's height follows its rows, so that the page (not the grid) scrolls.
     void fitHeight();
+    // A narrow grid takes the width of all its columns instead of scrolling.
+    void fitWidth();
 
     // Puts the open editor's value into its cell and closes it, without the save a user's commit brings.
     void commitEditor();

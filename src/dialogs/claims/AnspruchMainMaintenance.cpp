@@ -422,6 +422,7 @@ QWidget* TAnspruchMainDlg::createMaintenancePage()
     childLayout->addWidget(forms::question(QStringLiteral("1. Kinder mit Elternt. außerh. d. Bedarfgem."), children,
                                            QStringLiteral("ChildLabel1")));
     m_pregChildTree = makeGrid(QStringLiteral("PregChildTree"), childColumns(), {}, children);
+    m_pregChildTree->fitWidth();
     KeyedStorage childStorage;
     childStorage.saveOnCommit = false; // an answer here inserts or deletes rows instead
     m_pregChildTree->setStorage(childStorage);
