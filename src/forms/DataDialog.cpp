@@ -242,8 +242,26 @@ void DataDialog::onPageShown(int index)
         store::help().showHelpAuto(2000 + m_pages.at(index).help);
 }
 
+void DataDialog::saveGrids(SaveMode mode)
+{
+    QWidget* page = pageWidget(currentPage());
+    if (!page)
+        return;
+    for (FixedGrid* grid : page->findChildren<FixedGrid*>())
+        grid->save(mode);
+}
+
+void DataDialog::leavePage()
+{
+    // The navigation buttons take no focus, so no grid has seen the user leave it.
+    saveGrids(SaveMode::Report);
+}
+
 void DataDialog::ShowPage(int index)
 {
+    // Showing a page reloads it: what the open page holds is saved first.
+    if (isVisible())
+        leavePage();
     if (MainObject)
         MainObject->MarkNavItem(m_panel, index);
     const bool changed = m_stack->currentIndex() != index;
@@ -264,6 +282,7 @@ void DataDialog::ShowPage(int index)
 
 void DataDialog::goToPage(int index)
 {
+    leavePage();
     m_stack->setCurrentIndex(index);
     refreshTitle();
     loadPage(index);
@@ -275,16 +294,20 @@ void DataDialog::forward()
 {
     if (currentPage() < pageCount() - 1)
         goToPage(currentPage() + 1);
-    else
+    else {
+        leavePage();
         showNeighbour(m_panel, +1);
+    }
 }
 
 void DataDialog::back()
 {
     if (currentPage() > 0)
         goToPage(currentPage() - 1);
-    else
+    else {
+        leavePage();
         showNeighbour(m_panel, -1);
+    }
 }
 
 void DataDialog::showNeighbour(int fromPanel, int step)
@@ -301,11 +324,4 @@ void DataDialog::showNeighbour(int fromPanel, int step)
     }
 }
 
-void DataDialog::deactivate()
-{
-    QWidget* page = pageWidget(currentPage());
-    if (!page)
-        return;
-    for (FixedGrid* grid : page->findChildren<FixedGrid*>())
-        grid->save(); // a grid save never reports its failures
-}
+void DataDialog::deactivate() { saveGrids(SaveMode::Silent); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixedGrid.h"
 #include "Sql.h"
 
 #include <QLabel>
@@ -97,6 +98,10 @@ protected:
     virtual void back();
     // Select, title, load and mark in the bar.
     void goToPage(int index);
+    // Leaving the current page (forward, back, a bar item, another page shown): its grids are saved,
+    // and a failure is shown. Dialogs with lists of their own extend it.
+    virtual void leavePage();
+    void saveGrids(SaveMode mode);
     // Runs the page's loader with writes suspended.
     void loadPage(int index);
     void refreshTitle();

@@ -11,6 +11,12 @@ namespace {
 
 QSqlDatabase db() { return MainObject ? MainObject->Connection() : QSqlDatabase(); }
 
+QString& lastError()
+{
+    static QString text;
+    return text;
+}
+
 bool prepareAndRun(QSqlQuery& q, const QString& sql, const Values& values, OnError onError)
 {
     q.setForwardOnly(true);
@@ -20,8 +26,11 @@ bool prepareAndRun(QSqlQuery& q, const QString& sql, const Values& values, OnErr
             q.bindValue(i, values.at(i));
         ok = q.exec();
     }
-    if (!ok && onError == OnError::Report)
-        reportDatabaseError(q.lastError().text());
+    if (!ok) {
+        lastError() = q.lastError().text();
+        if (onError == OnError::Report)
+            reportDatabaseError(lastError());
+    }
     return ok;
 }
 
@@ -71,6 +80,16 @@ bool execute(const QString& sql, const Values& values, OnError onError)
     QSqlQuery q(db());
     return prepareAndRun(q, sql, values, onError);
 }
+
+int executeCounted(const QString& sql, const Values& values, OnError onError)
+{
+    if (refusedWhileLoading(sql))
+        return -1;
+    QSqlQuery q(db());
+    return prepareAndRun(q, sql, values, onError) ? q.numRowsAffected() : -1;
+}
+
+QString lastDatabaseError() { return lastError(); }
 
 Rows select(const QString& sql, const Values& values, OnError onError)
 {

@@ -16,6 +16,10 @@ using Values = QVariantList;
 
 // Runs one statement with its values bound in order of the placeholders (`?` or `:name`).
 bool execute(const QString& sql, const Values& values = {}, OnError onError = OnError::Report);
+// The same, telling how many rows the statement changed; -1 when it failed.
+int executeCounted(const QString& sql, const Values& values = {}, OnError onError = OnError::Report);
+// The engine's message of the last statement that failed (for guarded places that report later).
+QString lastDatabaseError();
 
 // The rows of a SELECT, read column by column with the store's conventions.
 class Rows {

@@ -471,15 +471,30 @@ void IncomeDetailsTest::failedRewriteKeepsTheOldList() {
             store::execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 WHEN NEW.%2 = 'Kaputt ' "
                                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")
                                .arg(d->kind().table, kindOf(*d))));
+        ScriptedMessages messages;
+        QList<StoredRow> whileRefused;
+        bool stayedOpen = false;
+        QString typed;
         showAndClose(*d, m_application, [&] {
             typeCell(d->grid(), 0, 0, QStringLiteral("Neu"));
             typeCell(d->grid(), 1, 0, QStringLiteral("Kaputt"));
             typeCell(d->grid(), 1, amount, QStringLiteral("2"));
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("CloseButton")), Qt::LeftButton);
+            // The user is told, the dialog stays open with what was typed, the old list is kept.
+            stayedOpen = d->isVisible();
+            typed = d->grid()->text(1, 0);
+            whileRefused = storedRows(*d, m_application);
+            QVERIFY(store::execute(QStringLiteral("DROP TRIGGER refuse")));
         });
+        QVERIFY(stayedOpen);
+        QCOMPARE(typed, QStringLiteral("Kaputt"));
+        QCOMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown().first().kind, store::MessageKind::Error);
+        QCOMPARE(whileRefused.size(), 1);
+        QCOMPARE(whileRefused.first().kind, QStringLiteral("Alt"));
+        // Once the engine accepts the list again, closing stores it.
         const QList<StoredRow> rows = storedRows(*d, m_application);
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first().kind, QStringLiteral("Alt"));
-        QVERIFY(store::execute(QStringLiteral("DROP TRIGGER refuse")));
+        QCOMPARE(rows.size(), 2);
     }
 }
 

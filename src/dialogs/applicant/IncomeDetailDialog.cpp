@@ -95,7 +95,8 @@ int IncomeDetailDialog::Show(const QString& application, const QString& person, 
 }
 
 void IncomeDetailDialog::done(int result) {
-    // Closing is never refused; a failed rewrite leaves the list as it was before (grid saves are guarded).
-    if (isVisible()) m_grid->save();
+    // A list that could not be stored keeps the dialog open with the entries as typed: the user has
+    // been told and can try again or clear the rows; the stored list is still the one from before.
+    if (isVisible() && !m_grid->save(SaveMode::Report)) return;
     QDialog::done(result);
 }
