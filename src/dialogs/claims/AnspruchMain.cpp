@@ -42,18 +42,17 @@ bool TAnspruchMainDlg::ensureMaintenanceRow(const QString& application)
                           {application, application, application});
 }
 
-void TAnspruchMainDlg::leavePage(int index, store::OnError onError)
+void TAnspruchMainDlg::savePage(bool report)
 {
-    switch (index) {
+    const store::OnError onError = report ? store::OnError::Report : store::OnError::Ignore;
+    switch (currentPage()) {
     case kMaintenancePage:
         if (m_maintenanceLoaded)
             saveMaintenanceGrids(onError);
         break;
     case kEmployerPage:
-        if (m_employerLoaded) {
-            m_bossTree->save();
-            m_helpTree->save();
-        }
+        if (m_employerLoaded)
+            saveGrids(report ? SaveMode::Report : SaveMode::Silent);
         break;
 #ifdef VELMORA_ACCIDENT_PAGE
     case kAccidentPage:
@@ -65,25 +64,6 @@ void TAnspruchMainDlg::leavePage(int index, store::OnError onError)
     }
 }
 
-void TAnspruchMainDlg::ShowPage(int index)
-{
-    leavePage(currentPage(), store::OnError::Report);
-    DataDialog::ShowPage(index);
-}
+void TAnspruchMainDlg::leavePage() { savePage(true); }
 
-void TAnspruchMainDlg::forward()
-{
-    leavePage(currentPage(), store::OnError::Report);
-    DataDialog::forward();
-}
-
-void TAnspruchMainDlg::back()
-{
-    leavePage(currentPage(), store::OnError::Report);
-    DataDialog::back();
-}
-
-void TAnspruchMainDlg::deactivate()
-{
-    leavePage(currentPage(), store::OnError::Ignore);
-}
+void TAnspruchMainDlg::deactivate() { savePage(false); }

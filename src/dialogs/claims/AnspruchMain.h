@@ -20,7 +20,7 @@ class TAnspruchMainDlg : public DataDialog {
 public:
     explicit TAnspruchMainDlg(QWidget* parent = nullptr);
 
-    void ShowPage(int index) override;
+    // Deactivation writes what the current page holds, silently.
     void deactivate() override;
 
     // The unborn child has no person row; its maintenance rows carry this identifier in every application.
@@ -29,12 +29,11 @@ public:
     static bool ensureMaintenanceRow(const QString& application);
 
 protected:
-    void forward() override;
-    void back() override;
+    void leavePage() override;
 
 private:
-    // Writes what the page holds in its grids (leaving the page or the dialog).
-    void leavePage(int index, store::OnError onError);
+    // Writes what the current page holds in its lists; `report` shows a failure once.
+    void savePage(bool report);
 
     // Page 0 (AnspruchMainMaintenance.cpp).
     QWidget* createMaintenancePage();

@@ -19,7 +19,27 @@ namespace {
 
 constexpr int kGridRows = 20;
 
-const QString kOwnerCaption = QStringLiteral("Name, Vorname");
+// The owner: one of the household's persons, stored by name; only list entries are taken.
+GridColumn ownerColumn(const QString& field)
+{
+    GridColumn c;
+    c.caption = QStringLiteral("Name, Vorname");
+    c.field = field;
+    c.kind = CellKind::Pick;
+    c.width = 170;
+    c.persons = true;
+    return c;
+}
+
+GridColumn textColumn(const QString& caption, const QString& field, int width, int maxLength = 0)
+{
+    GridColumn c;
+    c.caption = caption;
+    c.field = field;
+    c.width = width;
+    c.maxLength = maxLength;
+    return c;
+}
 
 // One question of the page: its pair, the columns it writes, its grid and where the grid's rows go.
 struct Claim {
@@ -46,10 +66,10 @@ const Claim& employerClaim()
         QStringLiteral("BDG_THIRD_YES"), QStringLiteral("BDG_THIRD_NO"),
         QStringLiteral("BossTree"), QStringLiteral("Boss"),
         {
-            {kOwnerCaption, QStringLiteral("UHB_OWNER"), CellKind::Pick, 170, {}, true},
-            {QStringLiteral("Anschrift desArbeitgebers"), QStringLiteral("UHB_COMPNAY"), CellKind::Text, 230},
-            {QStringLiteral("Grund"), QStringLiteral("UHB_GRUND"), CellKind::Text, 200},
-            {QStringLiteral("Gericht / AZ"), QStringLiteral("UHB_GERICHT"), CellKind::Text, 140},
+            ownerColumn(QStringLiteral("UHB_OWNER")),
+            textColumn(QStringLiteral("Anschrift desArbeitgebers"), QStringLiteral("UHB_COMPNAY"), 230, 200),
+            textColumn(QStringLiteral("Grund"), QStringLiteral("UHB_GRUND"), 200, 200),
+            textColumn(QStringLiteral("Gericht / AZ"), QStringLiteral("UHB_GERICHT"), 140, 100),
         },
         QStringLiteral("UHBOSS"), QStringLiteral("UHB"),
     };
@@ -66,11 +86,11 @@ const Claim& benefitsClaim()
         QStringLiteral("BDG_THIRD_WANTTO_YES"), QStringLiteral("BDG_THIRD_WANTTO_NO"),
         QStringLiteral("HelpTree"), QStringLiteral("Help"),
         {
-            {kOwnerCaption, QStringLiteral("UHH_OWNER"), CellKind::Pick, 170, {}, true},
-            {QStringLiteral("Art der Leistung"), QStringLiteral("UHH_TYPE"), CellKind::Text, 170},
-            {QStringLiteral("Sozialleistungsträger"), QStringLiteral("UHH_SOURCE"), CellKind::Text, 170},
-            {QStringLiteral("beantragt am"), QStringLiteral("UHH_FROMDATE"), CellKind::Text, 110},
-            {QStringLiteral("für die Zeit ab"), QStringLiteral("UHH_STARTDATE"), CellKind::Text, 110},
+            ownerColumn(QStringLiteral("UHH_OWNER")),
+            textColumn(QStringLiteral("Art der Leistung"), QStringLiteral("UHH_TYPE"), 170),
+            textColumn(QStringLiteral("Sozialleistungsträger"), QStringLiteral("UHH_SOURCE"), 170),
+            textColumn(QStringLiteral("beantragt am"), QStringLiteral("UHH_FROMDATE"), 110),
+            textColumn(QStringLiteral("für die Zeit ab"), QStringLiteral("UHH_STARTDATE"), 110),
         },
         QStringLiteral("UHHELP"), QStringLiteral("UHH"),
     };
