@@ -534,7 +534,7 @@ void TAnspruchMainDlg::loadMaintenancePage()
     for (QCheckBox* box : boxes)
         box->setChecked(false);
     store::Rows row = store::select(QStringLiteral("SELECT * FROM UHMAIN WHERE UHM_INDEX_MAINHEADER=?"),
-                                    {m_maintenanceApplication});
+                                    {m_maintenanceApplication}, store::OnError::Ignore);
     bool cleanUp = false;
     if (!row.ok()) {
         store::Messages::error(QStringLiteral("Fehler bei lesen aus uhmain"));
