@@ -358,12 +358,6 @@ void KeyedGrid::setPicks(int column, const QStringList& picks, const QStringList
 
 QStringList KeyedGrid::picks(int column) const { return m_picks.value(column); }
 
-QString KeyedGrid::codeOf(int column, const QString& pick) const
-{
-    const int i = m_picks.value(column).indexOf(pick);
-    return i >= 0 ? m_codes.value(column).value(i) : QString();
-}
-
 void KeyedGrid::clearRows()
 {
     if (m_editor) {
@@ -524,7 +518,8 @@ QVector<QPair<QString, QVariant>> KeyedGrid::assignments(int row) const
 
 bool KeyedGrid::save(store::OnError onError)
 {
-    if (m_busy)
+    // An editor closed while a page loads moves the focus; that is nobody's edit to store.
+    if (m_busy || store::isLoading())
         return true;
     m_busy = true;
     commitEditor();
@@ -559,7 +554,7 @@ bool KeyedGrid::save(store::OnError onError)
 void KeyedGrid::onFocusChanged(QWidget* old, QWidget* now)
 {
     const auto inside = [this](QWidget* w) { return w && (w == this || isAncestorOf(w)); };
-    if (m_busy || !inside(old) || inside(now))
+    if (m_busy || store::isLoading() || !inside(old) || inside(now))
         return;
     save();
     emit left();

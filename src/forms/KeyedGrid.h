@@ -100,7 +100,6 @@ public:
     // Dynamic entries of a Choice column; `codes` (same length) go into the column's code cell.
     void setPicks(int column, const QStringList& picks, const QStringList& codes = {});
     QStringList picks(int column) const;
-    QString codeOf(int column, const QString& pick) const;
 
     // Removes every row (the open editor is dropped).
     void clearRows();
@@ -117,7 +116,7 @@ public:
 
     // Puts the open editor's value into its cell and closes it, without the save a user's commit brings.
     void commitEditor();
-    // Commits the open editor, then one UPDATE per row. Failures of single rows are skipped; with
+    // Commits the open editor, then one UPDATE per row (nothing while a page loads). Failures of single rows are skipped; with
     // OnError::Report the first engine message is shown once. False when a row could not be written.
     bool save(store::OnError onError = store::OnError::Ignore);
 
