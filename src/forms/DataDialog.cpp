@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -210,9 +211,15 @@ void DataDialog::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (m_loadedOnce || m_pages.isEmpty())
         return;
-    onPageShown(currentPage());
-    refreshTitle();
-    loadPage(currentPage());
+    // The host shows a new dialog before the ShowPage that created it runs; that ShowPage loads the
+    // page, so the first visit loads once. Only a dialog shown without ShowPage loads here.
+    QTimer::singleShot(0, this, [this] {
+        if (m_loadedOnce)
+            return;
+        onPageShown(currentPage());
+        refreshTitle();
+        loadPage(currentPage());
+    });
 }
 
 bool DataDialog::hasNeighbour(int fromPanel, int step)

@@ -669,6 +669,9 @@ bool FixedGrid::save(SaveMode mode)
     finishEditing();
     if (m_storage.table.isEmpty() && !m_storage.customSave)
         return false;
+    // A grid that never showed the stored list would replace it with its empty rows.
+    if (!m_hasLoaded)
+        return true;
     m_busy = true;
     const bool ok = store::inTransaction(
         [&] { return m_storage.customSave ? m_storage.customSave(*this) : saveRows(); }, store::OnError::Ignore);

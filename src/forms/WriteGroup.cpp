@@ -2,6 +2,7 @@
 
 #include "DataDialog.h"
 #include "Editors.h"
+#include "Messages.h"
 #include "YesNoPair.h"
 
 #include <QCheckBox>
@@ -75,6 +76,14 @@ WriteGroup& WriteGroup::pair(YesNoPair* pair, const QString& yesColumn, const QS
     return *this;
 }
 
+WriteGroup& WriteGroup::exclusive(ExclusiveGroup* group, const QStringList& columns)
+{
+    for (int i = 0; i < columns.size(); ++i)
+        bind(columns.at(i), [group, i] { return group->checked() == i; });
+    connect(group, &ExclusiveGroup::clicked, this, &WriteGroup::trigger);
+    return *this;
+}
+
 WriteGroup& WriteGroup::spin(QSpinBox* spin, const QString& column)
 {
     bind(column, [spin] { return spin->value(); });
@@ -136,10 +145,22 @@ bool WriteGroup::write()
         values << value();
     }
     values << m_key();
-    if (!sets.isEmpty() &&
-        !store::execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3=?").arg(m_table, sets.join(QStringLiteral(", ")), m_keyColumn),
-                        values))
-        return false;
+    if (!sets.isEmpty()) {
+        const int changed = store::executeCounted(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3=?").arg(m_table, sets.join(QStringLiteral(", ")), m_keyColumn),
+            values);
+        if (changed < 0)
+            return false;
+        if (changed == 0) {
+            // The row is missing (a damaged or incomplete application): storing nothing in silence
+            // would let the user believe the entry is kept.
+            store::Messages::error(QStringLiteral("Die Angabe wurde nicht gespeichert: der zugehörige Datensatz "
+                                                  "(Tabelle %1) fehlt in diesem Antrag.\nBitte öffnen Sie den "
+                                                  "Antrag erneut; fehlende Datensätze werden dabei angelegt.")
+                                       .arg(m_table));
+            return false;
+        }
+    }
     for (const auto& step : m_also)
         if (!step())
             return false;

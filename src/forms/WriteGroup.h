@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QSpinBox;
 class DateEdit;
 class MoneyEdit;
+class ExclusiveGroup;
 class YesNoPair;
 
 // A group of controls bound to columns of one row, written together by one UPDATE whenever a user
@@ -35,6 +36,8 @@ public:
     WriteGroup& flag(QCheckBox* box, const QString& column);
     // Either column may be empty where a pair stores only one of its answers.
     WriteGroup& pair(YesNoPair* pair, const QString& yesColumn, const QString& noColumn);
+    // One LOGICAL column per box of the group, in the order of its boxes.
+    WriteGroup& exclusive(ExclusiveGroup* group, const QStringList& columns);
     WriteGroup& spin(QSpinBox* spin, const QString& column);
     WriteGroup& comboText(QComboBox* combo, const QString& column);
     WriteGroup& comboIndex(QComboBox* combo, const QString& column);
@@ -45,7 +48,8 @@ public:
     // Further statements that belong to the same write (e.g. the names in the person row).
     WriteGroup& also(std::function<bool()> step);
 
-    // Writes the whole group now. False when a statement failed (already shown) or it is loading.
+    // Writes the whole group now. False when a statement failed (already shown), the row is missing
+    // (said so) or it is loading.
     bool write();
 
     QStringList columns() const;

@@ -38,7 +38,7 @@ YesNoPair::YesNoPair(QCheckBox* yes, QCheckBox* no, Form form, QObject* parent)
 
 void YesNoPair::runRule(bool yes)
 {
-    if (m_rule)
+    if (m_rule && !m_silent)
         m_rule(yes);
 }
 
@@ -58,14 +58,84 @@ void YesNoPair::set(bool yes, bool no)
         setYes(yes);
         return;
     }
-    QCheckBox* checked = yes ? m_yes : (no ? m_no : nullptr);
-    if (!checked) {
+    if (!yes && !no) {
         m_yes->setChecked(false);
         m_no->setChecked(false);
         return;
     }
-    if (checked->isChecked())
-        runRule(yes); // no change, so no handler ran: loading still brings the dependents in step
-    else
-        checked->setChecked(true);
+    // In the order of the stored columns: "Ja" first, then "Nein".
+    for (QCheckBox* box : {yes ? m_yes : nullptr, no ? m_no : nullptr}) {
+        if (!box)
+            continue;
+        if (box->isChecked() && !(box == m_yes ? m_no : m_yes)->isChecked())
+            runRule(box == m_yes); // no change, so no handler ran: loading still brings the dependents in step
+        else
+            box->setChecked(true);
+    }
+}
+
+void YesNoPair::setSilently(bool yes, bool no)
+{
+    m_silent = true;
+    if (m_form == Complementary)
+        setYes(yes);
+    else {
+        m_yes->setChecked(yes && !no);
+        m_no->setChecked(no);
+    }
+    m_silent = false;
+}
+
+ExclusiveGroup::ExclusiveGroup(const QVector<QCheckBox*>& boxes, QObject* parent)
+    : QObject(parent ? parent : boxes.value(0)), m_boxes(boxes)
+{
+    for (int i = 0; i < m_boxes.size(); ++i) {
+        QCheckBox* box = m_boxes.at(i);
+        box->setAutoExclusive(false);
+        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
+            if (on)
+                for (QCheckBox* other : m_boxes)
+                    if (other != box)
+                        other->setChecked(false);
+            // Unchecking the box that another one replaces is no change of the answer.
+            if (on || checked() < 0)
+                runRule();
+        });
+        connect(box, &QCheckBox::clicked, this, [this, i] { emit clicked(i); });
+    }
+}
+
+int ExclusiveGroup::checked() const
+{
+    for (int i = 0; i < m_boxes.size(); ++i)
+        if (m_boxes.at(i)->isChecked())
+            return i;
+    return -1;
+}
+
+void ExclusiveGroup::runRule()
+{
+    if (m_rule && !m_silent)
+        m_rule(checked());
+}
+
+void ExclusiveGroup::set(int index)
+{
+    if (index == checked()) {
+        runRule();
+        return;
+    }
+    if (index < 0 || index >= m_boxes.size()) {
+        for (QCheckBox* box : m_boxes)
+            box->setChecked(false);
+        return;
+    }
+    m_boxes.at(index)->setChecked(true);
+}
+
+void ExclusiveGroup::setSilently(int index)
+{
+    m_silent = true;
+    set(index);
+    m_silent = false;
 }

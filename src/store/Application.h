@@ -11,7 +11,12 @@ enum class CreateResult { Created, EmptyName, DuplicateName, Failed };
 // in one transaction, and makes it the open application of MainObject.
 CreateResult createApplication(const QString& name);
 
-// Makes the stored application `ident` the open one; false when there is none.
+// Inserts whichever of the rows that exist once per application is missing (an imported or damaged
+// application), in one transaction.
+bool ensureApplicationRows(const QString& ident);
+
+// Makes the stored application `ident` the open one, with its once-per-application rows complete;
+// false when there is none or its rows cannot be completed (the error has been shown).
 bool openApplication(const QString& ident);
 
 } // namespace store

@@ -221,7 +221,7 @@ void MainAntragTest::shownByItsHostItOpensLoaded() {
     QCOMPARE(m_bar.marks, (QList<QPair<int, int>>{{0, 0}}));
     QCOMPARE(m_dialog->currentPage(), 0);
     m_dialog->show(); // as the main window's MDI area does, without ShowPage
-    QCOMPARE(edit(8)->text(), QString("Görlitz"));
+    QTRY_COMPARE(edit(8)->text(), QString("Görlitz"));
     QCOMPARE(m_dialog->Label1->text(), QString("Hauptantrag - Antragsteller"));
     QVERIFY(!m_dialog->WebBrowser1->toPlainText().isEmpty());
     QVERIFY(m_dialog->SpeedButton2->isHidden());

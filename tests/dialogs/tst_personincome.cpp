@@ -128,6 +128,7 @@ private slots:
     void changeQuestionLoadsItsStoredAnswer();
     void taxYearZeroIsABlank_data();
     void taxYearZeroIsABlank();
+    void emptiedTaxYearIsStoredAsABlank();
     void mistypedDateErasesNothing_data();
     void mistypedDateErasesNothing();
     void employmentWithoutRowShowsDefaults();
@@ -645,7 +646,7 @@ void PersonIncomeTest::selfEmploymentFlagsAndValues() {
     QCOMPARE(self(QStringLiteral("SEM_CHANGE_DESCRIP")).toString(), QStringLiteral("neue Kunden "));
     QVERIFY(self(QStringLiteral("SEM_CHANGE_YES")).toBool());
     QVERIFY(!self(QStringLiteral("SEM_CHANGE_NO")).toBool());
-    QCOMPARE(self(QStringLiteral("SEM_FORM_TAX_YEAR")).toString(), QStringLiteral("2006 "));
+    QCOMPARE(self(QStringLiteral("SEM_FORM_TAX_YEAR")).toString(), QStringLiteral(" "));
 
     m_dialog->ShowPage(Self);
     QCOMPARE(from->text(), QStringLiteral("01.03.2026"));
@@ -683,11 +684,27 @@ void PersonIncomeTest::changeQuestionLoadsItsStoredAnswer() {
     QCOMPARE(box(QStringLiteral("SelfChangeNoBox"))->isChecked(), !shownYes);
 }
 
+void PersonIncomeTest::emptiedTaxYearIsStoredAsABlank() {
+    click(QStringLiteral("SelfEmployedBox"));
+    m_dialog->ShowPage(Self);
+    auto* spin = find<QSpinBox>(QStringLiteral("SelfTaxYearSpin"));
+    auto* edit = spin->findChild<QLineEdit*>();
+    QVERIFY(edit);
+    QCOMPARE(spin->text(), QStringLiteral(" "));
+    spin->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "2019");
+    QCOMPARE(self(QStringLiteral("SEM_FORM_TAX_YEAR")).toString(), QStringLiteral("2019 "));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(self(QStringLiteral("SEM_FORM_TAX_YEAR")).toString(), QStringLiteral(" "));
+}
+
 void PersonIncomeTest::taxYearZeroIsABlank_data() {
     QTest::addColumn<QVariant>("storedYear"); // invalid: no row
     QTest::addColumn<int>("shown");
-    QTest::newRow("no row") << QVariant() << 2006;
-    QTest::newRow("never written") << QVariant(QMetaType(QMetaType::QString)) << 2006;
+    QTest::newRow("no row") << QVariant() << 0;
+    QTest::newRow("never written") << QVariant(QMetaType(QMetaType::QString)) << 0;
     QTest::newRow("blank") << QVariant(QStringLiteral(" ")) << 0;
     QTest::newRow("a year") << QVariant(QStringLiteral("2019 ")) << 2019;
     QTest::newRow("not a number") << QVariant(QStringLiteral("neunzehn")) << 0;
@@ -761,7 +778,8 @@ void PersonIncomeTest::employmentWithoutRowShowsDefaults() {
         QVERIFY2(!box(QString::fromLatin1(name))->isChecked(), name);
     QVERIFY(box(QStringLiteral("PayInMonthBox"))->isChecked());
     QVERIFY(box(QStringLiteral("EvenYesBox"))->isChecked());
-    QCOMPARE(find<QSpinBox>(QStringLiteral("PayMonthYearSpin"))->value(), 2006);
+    QCOMPARE(find<QSpinBox>(QStringLiteral("PayMonthYearSpin"))->value(), 0);
+    QCOMPARE(find<QSpinBox>(QStringLiteral("PayMonthYearSpin"))->text(), QStringLiteral(" "));
     QCOMPARE(find<QSpinBox>(QStringLiteral("PayPartYearSpin"))->value(), 0);
     QCOMPARE(find<QSpinBox>(QStringLiteral("PayDaySpin"))->value(), 1);
     QCOMPARE(find<QComboBox>(QStringLiteral("PayMonthCombo"))->currentText(), QString());
@@ -836,7 +854,7 @@ void PersonIncomeTest::employmentFlagsAndValues() {
         if (sold(f).toBool()) trueFlags << f;
     QCOMPARE(trueFlags, (QStringList{"SDL_MONTH_YES", "SDL_PAY_INMONTH", "SDL_EVEN_YES"}));
     m_dialog->ShowPage(Employment); // a row without values shows the page's defaults
-    QCOMPARE(find<QSpinBox>(QStringLiteral("PayMonthYearSpin"))->value(), 2006);
+    QCOMPARE(find<QSpinBox>(QStringLiteral("PayMonthYearSpin"))->value(), 0);
     QCOMPARE(find<QSpinBox>(QStringLiteral("PayDaySpin"))->value(), 1);
 
     auto* month = find<QComboBox>(QStringLiteral("PayMonthCombo"));

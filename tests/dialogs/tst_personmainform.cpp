@@ -77,6 +77,7 @@ class PersonMainFormTest : public QObject {
 private slots:
     void newApplicationShowsTheApplicant();
     void newPersonsAreNumberedPerApplication();
+    void renamedApplicantShowsOnTheNextVisit();
     void applicantCannotBeDeleted();
     void deletingRemovesThePersonsRows_data();
     void deletingRemovesThePersonsRows();
@@ -93,6 +94,18 @@ private slots:
     void brokenRelationListStopsTheLoad();
     void householdIsAsLeftAfterARestart();
 };
+
+void PersonMainFormTest::renamedApplicantShowsOnTheNextVisit() {
+    PersonsFixture f(QStringLiteral("Alt"), QStringLiteral("Anna"));
+    // The applicant dialog stores the applicant's names in the person row too.
+    QVERIFY(store::execute(QStringLiteral("UPDATE PERSON SET PRS_NAME='Neu ', PRS_VNAME='Berta ' WHERE PRS_IDENT=?"),
+                           {f.application}));
+    f.dialog->ShowPage(1);
+    QCOMPARE(f.cell(0, NameColumn), QStringLiteral("Neu"));
+    QCOMPARE(f.cell(0, FirstNameColumn), QStringLiteral("Berta"));
+    QCOMPARE(f.dialog->currentPerson(), f.application);
+    QVERIFY(f.dialog->Label1->text().startsWith(QStringLiteral("Personen - Neu Berta")));
+}
 
 void PersonMainFormTest::newApplicationShowsTheApplicant() {
     PersonsFixture f(QStringLiteral("O'Brien"), QStringLiteral("Jürgen"));

@@ -142,6 +142,15 @@ void TPersonMainFormDlg::loadCurrentPage() {
     if (!m_shown || m_listApplication != openApplication()) {
         m_shown = true;
         showFirst();
+    } else {
+        // Names change elsewhere too (the applicant's in the applicant dialog): the list is read
+        // afresh, keeping the selected person.
+        const QString selected = m_person;
+        fillList();
+        int position = 0;
+        for (int i = 0; i < PersonMainTRee->topLevelItemCount(); ++i)
+            if (PersonMainTRee->topLevelItem(i)->text(IndexColumn) == selected) position = i;
+        focusRow(position, false);
     }
     loadPerson();
     setPersonButtonsEnabled(currentPage() == 0);

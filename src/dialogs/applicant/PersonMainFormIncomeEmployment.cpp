@@ -26,7 +26,11 @@ namespace {
 
 const QString kTable = QStringLiteral("SOLDMONEY");
 const QString kPrefix = QStringLiteral("SDL");
-constexpr int kDefaultYear = 2006;
+
+// No year is stored as none.
+QVariant yearValue(const QSpinBox* spin) {
+    return spin->value() == 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(spin->value());
+}
 
 const QStringList& months() {
     static const QStringList list = {QString(),
@@ -98,7 +102,7 @@ QWidget* EmploymentPage::buildPeriod(QWidget* parent) {
     m_month->setObjectName(QStringLiteral("PayMonthCombo"));
     m_month->addItems(months());
     m_month->setMinimumWidth(140);
-    m_monthYear = income::spinBox(QStringLiteral("PayMonthYearSpin"), 0, 9999, box);
+    m_monthYear = income::yearSpin(QStringLiteral("PayMonthYearSpin"), box);
     grid->addWidget(m_monthBox, 0, 0);
     grid->addLayout(row({m_month, m_monthYear}), 0, 1);
     m_monthDetails = {m_month, m_monthYear};
@@ -110,7 +114,7 @@ QWidget* EmploymentPage::buildPeriod(QWidget* parent) {
     m_partUntil = dateEdit(QStringLiteral("PayPartUntilEdit"), box);
     warnWhenNoDate(m_partFrom, QStringLiteral("von"));
     warnWhenNoDate(m_partUntil, QStringLiteral("bis"));
-    m_partYear = income::spinBox(QStringLiteral("PayPartYearSpin"), 0, 9999, box);
+    m_partYear = income::yearSpin(QStringLiteral("PayPartYearSpin"), box);
     grid->addWidget(m_partBox, 1, 0);
     grid->addLayout(row({fromLabel, m_partFrom, untilLabel, m_partUntil, m_partYear}), 1, 1);
     m_partDetails = {fromLabel, m_partFrom, untilLabel, m_partUntil, m_partYear};
@@ -303,12 +307,12 @@ void EmploymentPage::declareWrites() {
     m_values = new WriteGroup(kTable, QStringLiteral("SDL_IDENT"), rowKey, this);
     m_values->before(findRow)
         .comboText(m_month, QStringLiteral("SDL_MONTH_SIGN"))
-        .value(QStringLiteral("SDL_MONTH_YEAR"), [this] { return m_monthYear->value(); })
+        .value(QStringLiteral("SDL_MONTH_YEAR"), [this] { return yearValue(m_monthYear); })
         .value(QStringLiteral("SDL_INTERVAL_FROM"),
                [this, dateValue] { return dateValue(m_partFrom, QStringLiteral("SDL_INTERVAL_FROM")); })
         .value(QStringLiteral("SDL_INTERVAL_UNTIL"),
                [this, dateValue] { return dateValue(m_partUntil, QStringLiteral("SDL_INTERVAL_UNTIL")); })
-        .value(QStringLiteral("SDL_INTERVAL_YEAR"), [this] { return m_partYear->value(); })
+        .value(QStringLiteral("SDL_INTERVAL_YEAR"), [this] { return yearValue(m_partYear); })
         .money(m_gross, QStringLiteral("SDL_BRUTTO"))
         .money(m_svAmount, QStringLiteral("SDL_SV_BRUTTO"))
         .money(m_minus, QStringLiteral("SDL_MINUS_BRUTTO"))
@@ -344,7 +348,7 @@ void EmploymentPage::reset() {
     m_one->set(false, true);
     m_even->setYes(true);
     m_month->setCurrentIndex(0);
-    m_monthYear->setValue(kDefaultYear);
+    m_monthYear->setValue(0);
     m_partFrom->setDate({});
     m_partUntil->setDate({});
     m_partYear->setValue(0);

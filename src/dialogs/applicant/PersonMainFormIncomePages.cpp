@@ -93,6 +93,17 @@ QSpinBox* spinBox(const QString& name, int minimum, int maximum, QWidget* parent
     return spin;
 }
 
+QSpinBox* yearSpin(const QString& name, QWidget* parent) {
+    QSpinBox* spin = spinBox(name, 0, 9999, parent);
+    // No year is a blank, on screen as in the store; emptying the field is no year.
+    spin->setSpecialValueText(QStringLiteral(" "));
+    if (auto* edit = spin->findChild<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textEdited, spin, [spin](const QString& text) {
+            if (text.trimmed().isEmpty()) spin->setValue(0);
+        });
+    return spin;
+}
+
 QPushButton* detailButton(const QString& name, QWidget* parent) {
     auto* button = new QPushButton(QStringLiteral("Hier angeben"), parent);
     button->setObjectName(name);

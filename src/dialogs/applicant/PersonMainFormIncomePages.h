@@ -41,6 +41,8 @@ MoneyEdit* sumField(const QString& name, QWidget* parent);
 // corrected.
 MoneyEdit* moneyEdit(const QString& name, const QString& caption, QWidget* parent);
 QSpinBox* spinBox(const QString& name, int minimum, int maximum, QWidget* parent);
+// A year that may be left out (0, shown blank).
+QSpinBox* yearSpin(const QString& name, QWidget* parent);
 QPushButton* detailButton(const QString& name, QWidget* parent);
 // The note that replaces a page whose kind of income the person does not have.
 QLabel* notApplicableNote(const QString& name, QWidget* parent);

@@ -21,8 +21,6 @@ namespace {
 
 const QString kTable = QStringLiteral("SELFMONEY");
 const QString kPrefix = QStringLiteral("SEM");
-constexpr int kDefaultTaxYear = 2006;
-
 } // namespace
 
 SelfEmploymentPage::SelfEmploymentPage(TPersonMainFormDlg* dialog, QWidget* content)
@@ -123,7 +121,7 @@ void SelfEmploymentPage::build() {
                  QStringLiteral("Einkommensteuerbescheid / Einkommensteuererklärung aus dem Kalenerjahr "
                                 "beigefügt"),
                  proof);
-    m_taxYear = income::spinBox(QStringLiteral("SelfTaxYearSpin"), 0, 9999, proof);
+    m_taxYear = income::yearSpin(QStringLiteral("SelfTaxYearSpin"), proof);
     auto* taxLine = new QHBoxLayout;
     taxLine->addWidget(m_taxBox);
     taxLine->addWidget(m_taxYear);
@@ -194,7 +192,7 @@ void SelfEmploymentPage::reset() {
     m_until->setDate({});
     m_input->setValue(0);
     m_output->setValue(0);
-    m_taxYear->setValue(kDefaultTaxYear);
+    m_taxYear->setValue(0);
 }
 
 void SelfEmploymentPage::load(const QString& person, bool applies) {
@@ -220,11 +218,8 @@ void SelfEmploymentPage::load(const QString& person, bool applies) {
     m_output->setValue(row.amount(QStringLiteral("SEM_OUTPUT_BRUTTO")));
     m_outputSign->setText(row.text(QStringLiteral("SEM_OUTPUT_SIGN")));
     m_changeReason->setText(row.text(QStringLiteral("SEM_CHANGE_DESCRIP")));
-    // A row made by a click has never held a year: it keeps the page's default. A stored blank is 0.
-    const QVariant year = row.value(QStringLiteral("SEM_FORM_TAX_YEAR"));
-    if (!year.isNull()) {
-        bool ok = false;
-        const int y = row.text(QStringLiteral("SEM_FORM_TAX_YEAR")).toInt(&ok);
-        m_taxYear->setValue(ok ? y : 0);
-    }
+    // No year, a blank and a text that is no year all show as no year.
+    bool ok = false;
+    const int y = row.text(QStringLiteral("SEM_FORM_TAX_YEAR")).toInt(&ok);
+    m_taxYear->setValue(ok ? y : 0);
 }
