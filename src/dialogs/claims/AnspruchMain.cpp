@@ -34,14 +34,6 @@ TAnspruchMainDlg::TAnspruchMainDlg(QWidget* parent)
 #endif
 }
 
-bool TAnspruchMainDlg::ensureMaintenanceRow(const QString& application)
-{
-    // Imported or damaged applications may lack the row; without it every answer would change nothing.
-    return store::execute(QStringLiteral("INSERT INTO UHMAIN (UHM_IDENT, UHM_INDEX_MAINHEADER) SELECT ?, ? "
-                                         "WHERE NOT EXISTS (SELECT 1 FROM UHMAIN WHERE UHM_INDEX_MAINHEADER=?)"),
-                          {application, application, application});
-}
-
 void TAnspruchMainDlg::savePage(bool report)
 {
     const store::OnError onError = report ? store::OnError::Report : store::OnError::Ignore;

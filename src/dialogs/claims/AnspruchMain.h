@@ -25,8 +25,6 @@ public:
 
     // The unborn child has no person row; its maintenance rows carry this identifier in every application.
     static const QString kUnbornChild;
-    // Creates the application's UHMAIN row when it is missing; every answer of the dialog is written there.
-    static bool ensureMaintenanceRow(const QString& application);
 
 protected:
     void leavePage() override;

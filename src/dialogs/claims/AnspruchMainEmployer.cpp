@@ -3,6 +3,7 @@
 
 #include "FixedGrid.h"
 #include "PageBuilder.h"
+#include "Application.h"
 #include "ServerObjects.h"
 #include "Sql.h"
 #include "WriteGroup.h"
@@ -161,7 +162,7 @@ QWidget* TAnspruchMainDlg::createEmployerPage()
         YesNoPair* p = pair;
         (new WriteGroup(QStringLiteral("UHMAIN"), QStringLiteral("UHM_INDEX_MAINHEADER"),
                         [this] { return m_employerApplication; }, this))
-            ->before([this] { return ensureMaintenanceRow(m_employerApplication); })
+            ->before([this] { return store::ensureApplicationRows(m_employerApplication); })
             .pair(pair, claim.yesColumn, claim.noColumn)
             .value(QStringLiteral("UHM_UNTERHALT_YES"), [] { return false; })
             .value(QStringLiteral("UHM_UNTERHALT_NO"), [] { return true; })

@@ -5,6 +5,7 @@
 #include "KeyedGrid.h"
 #include "Messages.h"
 #include "PageBuilder.h"
+#include "Application.h"
 #include "ServerObjects.h"
 #include "Sql.h"
 #include "WriteGroup.h"
@@ -346,7 +347,7 @@ QWidget* TAnspruchMainDlg::createMaintenancePage()
     QGroupBox* top = forms::groupBox(QStringLiteral("TopGroup"), QString(), page);
     auto* topLayout = new QVBoxLayout(top);
     auto* topGroup = new WriteGroup(QStringLiteral("UHMAIN"), QStringLiteral("UHM_INDEX_MAINHEADER"), application, this);
-    topGroup->before([this] { return ensureMaintenanceRow(m_maintenanceApplication); });
+    topGroup->before([this] { return store::ensureApplicationRows(m_maintenanceApplication); });
     for (const TopBox& entry : kTopBoxes) {
         auto* wrapped = new forms::WrappedCheckBox(german(entry.column), german(entry.caption), top);
         m_topBoxes << wrapped->box();
@@ -409,7 +410,7 @@ QWidget* TAnspruchMainDlg::createMaintenancePage()
     m_pregnantApplicant = pregnantApplicant->box();
     m_pregnantPartner = pregnantPartner->box();
     (new WriteGroup(QStringLiteral("UHMAIN"), QStringLiteral("UHM_INDEX_MAINHEADER"), application, this))
-        ->before([this] { return ensureMaintenanceRow(m_maintenanceApplication); })
+        ->before([this] { return store::ensureApplicationRows(m_maintenanceApplication); })
         .flag(m_pregnantApplicant, QStringLiteral("UHM_PREG_AST"))
         .flag(m_pregnantPartner, QStringLiteral("UHM_PREG_PRT"))
         .also([this] {
@@ -597,9 +598,10 @@ void TAnspruchMainDlg::separatedPersonClicked(int personType)
     }
     saveMaintenanceGrids(store::OnError::Report);
     const bool ticked = box->isChecked();
+    // Imported or damaged applications may lack the answers' row; without it the answer would be lost.
+    if (!store::ensureApplicationRows(application))
+        return;
     store::inTransaction([&] {
-        if (!ensureMaintenanceRow(application))
-            return false;
         const bool exists = store::selectValue(QStringLiteral("SELECT COUNT(*) FROM Z91 WHERE Z91_INDEX_MAINHEADER=? "
                                                               "AND Z91_INDEX_PERSON=?"),
                                                {application, person}).toInt() > 0;
