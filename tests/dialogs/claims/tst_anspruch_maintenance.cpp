@@ -36,6 +36,7 @@ private slots:
     void changingTheKindUpdatesIt();
     void noDeletesTheChildsRows();
     void unbornChildRowsBelongToTheirApplication();
+    void rowsOfPersonsNoLongerChildrenStayUntouched();
     void otherParentsAddedEditedAndDeleted();
     void gridsKeepTheirChoicesWhenSavedUnchanged();
     void youngAdultAnswersAreStoredAsTheirColumnsSay();
@@ -327,6 +328,21 @@ void MaintenancePageTest::unbornChildRowsBelongToTheirApplication()
     QVERIFY(chooseCell(grid("PregChildTree"), 0, 1, "Nein"));
     QCOMPARE(count("Z92UH", "Z92U_INDEX_MAINHEADER=?", {second}), 0);
     QCOMPARE(count("Z92UH", "Z92U_INDEX_MAINHEADER=? AND Z92U_INDEX_PERSON=?", {first, kUnborn}), 1);
+}
+
+void MaintenancePageTest::rowsOfPersonsNoLongerChildrenStayUntouched()
+{
+    const QString gone = TMainObject::NewRowIdent();
+    const QString grown = addPerson(1, "Müller", "Partner", yearsAgo(30, 0));
+    for (const QString& person : {gone, grown})
+        QVERIFY(store::execute("INSERT INTO Z92UH (Z92U_IDENT, Z92U_INDEX_MAINHEADER, Z92U_INDEX_PERSON, Z92U_TYPE, "
+                               "Z92U_BRING_BRUTTO, Z92U_ANW_NAME) VALUES (?,?,?,0,99,'Alt ')",
+                               {TMainObject::NewRowIdent(), m_app, person}));
+    showPage();
+    QCOMPARE(grid("PregSumTree")->rowCount(), 0);
+    QCOMPARE(grid("UHChildTree")->rowCount(), 0);
+    m_dialog->deactivate();
+    QCOMPARE(count("Z92UH", "Z92U_INDEX_MAINHEADER=? AND Z92U_BRING_BRUTTO=99 AND Z92U_ANW_NAME='Alt '", {m_app}), 2);
 }
 
 void MaintenancePageTest::otherParentsAddedEditedAndDeleted()
