@@ -1,6 +1,7 @@
 #include "DataDialog.h"
 
 #include "FixedGrid.h"
+#include "PageBuilder.h"
 #include "Paths.h"
 #include "ServerObjects.h"
 
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -149,11 +151,11 @@ DataDialog::DataDialog(int panel, const QString& objectName, Frame frame, QWidge
         bottom->setStyleSheet(QStringLiteral("#BottomPanel { background: rgb(198,198,255); }"));
         auto* bottomLayout = new QHBoxLayout(bottom);
         bottomLayout->setContentsMargins(8, 2, 8, 2);
-        SpeedButton2 = pictureButton(QStringLiteral("back.png"), QStringLiteral("Zurück"),
-                                     QStringLiteral("Zur vorherigen Seite"), bottom);
+        SpeedButton2 = pictureButton(QStringLiteral("back.png"), QStringLiteral("&Zurück"),
+                                     QStringLiteral("Zur vorherigen Seite (Alt+Z, Alt+Links, Strg+Bild auf)"), bottom);
         SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-        SpeedButton1 = pictureButton(QStringLiteral("forward.png"), QStringLiteral("Weiter"),
-                                     QStringLiteral("Zur nächsten Seite"), bottom);
+        SpeedButton1 = pictureButton(QStringLiteral("forward.png"), QStringLiteral("&Weiter"),
+                                     QStringLiteral("Zur nächsten Seite (Alt+W, Alt+Rechts, Strg+Bild ab)"), bottom);
         SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
         SpeedButton1->setLayoutDirection(Qt::RightToLeft);
         bottomLayout->addWidget(SpeedButton2);
@@ -162,6 +164,22 @@ DataDialog::DataDialog(int panel, const QString& objectName, Frame frame, QWidge
         layout->addWidget(bottom);
         connect(SpeedButton1, &QToolButton::clicked, this, [this] { forward(); });
         connect(SpeedButton2, &QToolButton::clicked, this, [this] { back(); });
+        const auto shortcut = [this](const QKeySequence& keys, QToolButton* button) {
+            auto* s = new QShortcut(keys, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+            connect(s, &QShortcut::activated, button, [button] {
+                if (button->isVisible() && button->isEnabled()) button->click();
+            });
+        };
+        shortcut(QKeySequence(Qt::ALT | Qt::Key_Right), SpeedButton1);
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), SpeedButton1);
+        shortcut(QKeySequence(Qt::ALT | Qt::Key_Left), SpeedButton2);
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), SpeedButton2);
+    }
+    if (HelpButton) {
+        HelpButton->setAccessibleName(QStringLiteral("Ausführliche Hilfe anfordern"));
+        HelpButton->setToolTip(QStringLiteral("Ausführliche Hilfe anfordern (F1)"));
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(f1, &QShortcut::activated, HelpButton, &QToolButton::click);
     }
 }
 
@@ -171,6 +189,7 @@ int DataDialog::addPage(const Page& page)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setObjectName(QStringLiteral("ScrollBox%1").arg(m_pages.size() + 1));
+    scroll->setFocusPolicy(Qt::NoFocus); // a stop that does nothing
     page.content->setObjectName(page.content->objectName().isEmpty()
                                     ? QStringLiteral("TabSheet%1").arg(m_pages.size() + 1)
                                     : page.content->objectName());
@@ -179,10 +198,33 @@ int DataDialog::addPage(const Page& page)
                                          "QScrollArea > QWidget > QWidget { background: transparent; }")
                               .arg(store::programPath(QStringLiteral("Daten/Bilder/page.png"))));
     scroll->setWidget(page.content);
+    forms::nameInputs(page.content);
     m_pages.append(page);
     // Adding the first page selects it without a page change that the dialog has asked for.
     const QSignalBlocker block(m_stack);
-    return m_stack->addWidget(scroll);
+    const int index = m_stack->addWidget(scroll);
+    putFrameLast();
+    return index;
+}
+
+void DataDialog::putFrameLast()
+{
+    QList<QWidget*> frame;
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton1, HelpButton, WebBrowser1})
+        if (w)
+            frame << w;
+    if (frame.isEmpty())
+        return;
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && !frame.contains(w))
+            last = w;
+    if (!last)
+        return;
+    // The page's fields come first, in reading order; then back and forward; the help last.
+    QWidget::setTabOrder(last, frame.first());
+    for (int i = 1; i < frame.size(); ++i)
+        QWidget::setTabOrder(frame.at(i - 1), frame.at(i));
 }
 
 QWidget* DataDialog::pageWidget(int index) const
@@ -241,6 +283,10 @@ void DataDialog::updateNavigationButtons()
 void DataDialog::onPageShown(int index)
 {
     updateNavigationButtons();
+    // Controls a dialog adds after its pages (lists above the pages, rows shown later) are named too.
+    if (QWidget* page = pageWidget(index))
+        forms::nameInputs(page);
+    putFrameLast();
     if (index < 0 || index >= m_pages.size() || !m_pages.at(index).help)
         return;
     if (WebBrowser1)

@@ -102,6 +102,8 @@ protected:
     // and a failure is shown. Dialogs with lists of their own extend it.
     virtual void leavePage();
     void saveGrids(SaveMode mode);
+    // Tab walks the page's fields first, then back and forward, then the help.
+    void putFrameLast();
     // Runs the page's loader with writes suspended.
     void loadPage(int index);
     void refreshTitle();

@@ -689,6 +689,42 @@ bool FixedGrid::save(SaveMode mode)
     return ok;
 }
 
+bool FixedGrid::atEdge(bool next) const
+{
+    int lastColumn = -1;
+    int firstColumn = -1;
+    for (int c = 0; c < columnCount(); ++c)
+        if (!isColumnHidden(c)) {
+            lastColumn = c;
+            if (firstColumn < 0)
+                firstColumn = c;
+        }
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return true;
+    return next ? current.row() == rowCount() - 1 && current.column() == lastColumn
+                : current.row() == 0 && current.column() == firstColumn;
+}
+
+bool FixedGrid::focusNextPrevChild(bool next)
+{
+    if (atEdge(next))
+        return QWidget::focusNextPrevChild(next);
+    return QTableWidget::focusNextPrevChild(next);
+}
+
+void FixedGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool leaving = (hint == QAbstractItemDelegate::EditNextItem && atEdge(true)) ||
+                         (hint == QAbstractItemDelegate::EditPreviousItem && atEdge(false));
+    if (!leaving) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
 void FixedGrid::onFocusChanged(QWidget* old, QWidget* now)
 {
     const auto inside = [this](QWidget* w) { return w && (w == this || isAncestorOf(w)); };

@@ -123,8 +123,15 @@ public:
 signals:
     void saved();
 
+protected:
+    // Tab after the last cell and Shift+Tab before the first leave the grid, so that the controls
+    // beside it can be reached from the keyboard.
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     friend class GridDelegate;
+    bool atEdge(bool next) const;
     QVariant emptyValue(int column) const;
     void loadPersonNames();
     void loadRows();

@@ -3,12 +3,19 @@
 #include "Editors.h"
 #include "Messages.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -154,6 +161,116 @@ QIcon clearIcon(bool wholeTable) {
     return QIcon(pixmap);
 }
 } // namespace
+
+namespace {
+
+QString plainCaption(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    text = text.simplified();
+    while (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+bool isAnswer(const QString& caption)
+{
+    static const QRegularExpression answer(QStringLiteral("^(Ja|Nein)([ ,:].*)?$"));
+    return answer.match(caption).hasMatch();
+}
+
+bool isInput(QWidget* w)
+{
+    return qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+           qobject_cast<QPlainTextEdit*>(w) || (qobject_cast<QTextEdit*>(w) && !qobject_cast<QTextBrowser*>(w)) ||
+           qobject_cast<QAbstractItemView*>(w);
+}
+
+struct Namer {
+    QLabel* label = nullptr; // the last label, while it names no control yet
+    QString caption;         // the last caption: a label's or a box's
+    QString question;        // the last label's
+    QString group;           // the title of the group being walked
+
+    void widget(QWidget* w)
+    {
+        if (!w)
+            return;
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            const QString text = plainCaption(l->text());
+            if (!text.isEmpty()) {
+                label = l->buddy() ? nullptr : l;
+                caption = question = text;
+            }
+            return;
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = plainCaption(button->text());
+            if (button->accessibleName().isEmpty()) {
+                if (!text.isEmpty() && isAnswer(text) && !question.isEmpty())
+                    button->setAccessibleName(question + QStringLiteral(" – ") + text);
+                else if (text.isEmpty() && !caption.isEmpty())
+                    button->setAccessibleName(caption);
+            }
+            if (!text.isEmpty())
+                caption = text;
+            return;
+        }
+        if (isInput(w)) {
+            if (w->accessibleName().isEmpty()) {
+                const QString name = !caption.isEmpty() ? caption : group;
+                if (label) {
+                    label->setBuddy(w);
+                    label = nullptr;
+                }
+                if (!name.isEmpty())
+                    w->setAccessibleName(name);
+            }
+            return;
+        }
+        auto* box = qobject_cast<QGroupBox*>(w);
+        const QString outer = group;
+        if (box && !box->title().isEmpty()) {
+            group = plainCaption(box->title());
+            caption = question = group;
+            label = nullptr;
+        }
+        if (w->layout())
+            layout(w->layout());
+        group = outer;
+    }
+
+    void layout(QLayout* l)
+    {
+        QVector<std::pair<std::pair<int, int>, QLayoutItem*>> items;
+        auto* grid = qobject_cast<QGridLayout*>(l);
+        for (int i = 0; i < l->count(); ++i) {
+            int row = i, column = 0, rows = 0, columns = 0;
+            if (grid)
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+            items.append({{row, column}, l->itemAt(i)});
+        }
+        // A grid is read row by row, left to right.
+        std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& item : items) {
+            if (QWidget* w = item.second->widget())
+                widget(w);
+            else if (QLayout* inner = item.second->layout())
+                layout(inner);
+        }
+    }
+};
+
+} // namespace
+
+void nameInputs(QWidget* page)
+{
+    if (!page || !page->layout())
+        return;
+    Namer namer;
+    namer.layout(page->layout());
+}
 
 QToolButton* clearButton(bool wholeTable, const QString& name, const QString& hint, QWidget* parent) {
     auto* b = new QToolButton(parent);

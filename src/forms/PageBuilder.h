@@ -50,6 +50,12 @@ private:
     QLabel* m_caption;
 };
 
+// Gives every input control of a page that has no accessible name the caption it stands by, in
+// reading order: the label before it (which becomes its buddy), the box caption before it, or its
+// group's title; a "Ja"/"Nein" box is named with its question and its answer. Controls that have a
+// name keep it, so a dialog may name a control itself.
+void nameInputs(QWidget* page);
+
 // One of the two painted buttons beside a fixed grid: "clear the current row" or "clear the whole table".
 QToolButton* clearButton(bool wholeTable, const QString& name, const QString& hint, QWidget* parent);
 

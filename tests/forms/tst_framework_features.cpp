@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "DataDialog.h"
 #include "FixedGrid.h"
+#include "PageBuilder.h"
 #include "ServerObjects.h"
 #include "Sql.h"
 #include "TestHome.h"
@@ -11,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -116,6 +119,9 @@ private slots:
     void missingRowIsReportedAndRestoredOnOpening();
     void loadingRefusesWrites();
     void firstVisitLoadsOnce();
+    void tabLeavesTheGridAndFrameComesLast();
+    void shortcutsLeadForwardAndBack();
+    void inputsAreNamedByTheirCaptions();
 
 private:
     TestHome* m_home = nullptr;
@@ -382,6 +388,78 @@ void FrameworkFeaturesTest::firstVisitLoadsOnce()
     QTest::qWait(20);
     QCOMPARE(loads, 1);
     delete d;
+}
+
+void FrameworkFeaturesTest::tabLeavesTheGridAndFrameComesLast()
+{
+    KindsDialog d([] { return QStringLiteral("P1"); });
+    auto* after = new QLineEdit(d.pageWidget(0));
+    d.pageWidget(0)->layout()->addWidget(after);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    d.ShowPage(0);
+    d.grid->setFocus();
+    d.grid->setCurrentCell(d.grid->rowCount() - 1, Note); // the last visible column
+    QTest::keyClick(d.grid, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), after);
+    // After the page's fields: back (hidden on the first page of a dialog without neighbours), forward.
+    QTest::keyClick(after, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.SpeedButton1);
+    QTest::keyClick(d.SpeedButton1, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab);
+    QVERIFY(d.grid->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == d.grid);
+}
+
+void FrameworkFeaturesTest::shortcutsLeadForwardAndBack()
+{
+    KindsDialog d([] { return QStringLiteral("P1"); });
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    d.ShowPage(0);
+    QTest::keyClick(&d, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(d.currentPage(), 1);
+    QTest::keyClick(&d, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(d.currentPage(), 0);
+    QTest::keyClick(&d, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(d.currentPage(), 1);
+    QTest::keyClick(&d, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(d.currentPage(), 0);
+    QVERIFY(d.SpeedButton1->toolTip().contains("Alt+Rechts"));
+    int helps = 0;
+    store::help().showHelp = [&helps](int number) { helps += number; };
+    QTest::keyClick(&d, Qt::Key_F1);
+    QCOMPARE(helps, 2001);
+    store::help().showHelp = nullptr;
+}
+
+void FrameworkFeaturesTest::inputsAreNamedByTheirCaptions()
+{
+    QWidget page;
+    auto* layout = new QGridLayout(&page);
+    auto* caption = new QLabel("Geburtsname:", &page);
+    auto* edit = new QLineEdit(&page);
+    auto* question = new QLabel("Haben Sie Vermögen?", &page);
+    auto* yes = new QCheckBox("Ja", &page);
+    auto* no = new QCheckBox("Nein, weil:", &page);
+    auto* reason = new QLineEdit(&page);
+    auto* named = new QLineEdit(&page);
+    named->setAccessibleName("eigener Name");
+    // Added out of reading order: the grid is read row by row.
+    layout->addWidget(reason, 1, 3);
+    layout->addWidget(question, 1, 0);
+    layout->addWidget(yes, 1, 1);
+    layout->addWidget(no, 1, 2);
+    layout->addWidget(caption, 0, 0);
+    layout->addWidget(edit, 0, 1);
+    layout->addWidget(named, 2, 0);
+    forms::nameInputs(&page);
+    QCOMPARE(edit->accessibleName(), QString("Geburtsname"));
+    QCOMPARE(caption->buddy(), edit);
+    QCOMPARE(yes->accessibleName(), QString("Haben Sie Vermögen? – Ja"));
+    QCOMPARE(no->accessibleName(), QString("Haben Sie Vermögen? – Nein, weil"));
+    QCOMPARE(reason->accessibleName(), QString("Nein, weil"));
+    QCOMPARE(named->accessibleName(), QString("eigener Name"));
 }
 
 QTEST_MAIN(FrameworkFeaturesTest)
