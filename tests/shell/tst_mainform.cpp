@@ -1,4 +1,6 @@
 #include "DataDialog.h"
+#include "OpenAntrag.h"
+#include "Sql.h"
 #include "MainFormUnit.h"
 #include "ServerObjects.h"
 #include "TestHome.h"
@@ -82,6 +84,9 @@ private slots:
     void closeSurvivesAFailingDeactivation();
     void exitButtonAsksFirst();
     void helpWindowOpensAutomaticallyUntilSwitchedOff();
+    void closeBoxAsksAndSavesTheOpenDialog();
+    void headerCreatesAndSwitchesApplications();
+    void helpChoiceKeptPerUserAcrossRestart();
 };
 
 void MainFormTest::barHasItsPanelsAndItems() {
@@ -180,6 +185,7 @@ void MainFormTest::changingTheActiveDialogDeactivatesThePrevious() {
 
 void MainFormTest::closeCompletesWithoutAnyDataDialog() {
     Window w;
+    ScriptedMessages messages;
     QVERIFY(MainObject);
     QVERIFY(w.form.close());
     QVERIFY(!MainObject);
@@ -187,6 +193,7 @@ void MainFormTest::closeCompletesWithoutAnyDataDialog() {
 
 void MainFormTest::closeSurvivesAFailingDeactivation() {
     Window w;
+    ScriptedMessages messages;
     ProbeDialog*& assets = w.probe(2, 13);
     ProbeDialog*& persons = w.probe(1, 8, true);
     w.form.MainBar->setVisible(true);
@@ -217,13 +224,16 @@ void MainFormTest::helpWindowOpensAutomaticallyUntilSwitchedOff() {
     Window w;
     TToolTipWindowDlg help(&w.form);
     ToolTipWindowDlg = &help;
-    QCOMPARE(help.windowTitle(), QStringLiteral("ToolTip"));
-    QCOMPARE(help.size(), QSize(400, 657));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
 
     // The data dialogs reach the window through the store's help operations.
     store::help().showHelpAuto(2003);
     QVERIFY(help.isVisible());
     QCOMPARE(help.shownNumber(), 2003);
+    QCOMPARE(help.size(), QSize(400, 657));
+    // At the right edge of the main window, clear of its left-hand input columns.
+    QCOMPARE(help.geometry().right(), w.form.geometry().right());
+    QVERIFY(help.geometry().left() > w.form.geometry().left() + w.form.width() / 2);
     QVERIFY(help.WebBrowser1->toPlainText().contains(QStringLiteral("Personen")));
     store::help().showHelpAuto(2004); // an open window follows the pages
     QCOMPARE(help.shownNumber(), 2004);
@@ -244,6 +254,92 @@ void MainFormTest::helpWindowOpensAutomaticallyUntilSwitchedOff() {
     store::help().showHelp(2099);
     QVERIFY(help.WebBrowser1->toPlainText().contains(QStringLiteral("2099.htm ist nicht vorhanden")));
     ToolTipWindowDlg = nullptr;
+}
+
+void MainFormTest::closeBoxAsksAndSavesTheOpenDialog() {
+    Window w;
+    ProbeDialog*& persons = w.probe(1);
+    w.form.MainBar->setVisible(true);
+    w.click(1, 0);
+    ScriptedMessages messages;
+    messages.answer({store::Answer::Cancel, store::Answer::Yes});
+    QVERIFY(!w.form.close()); // the close box, answered with Abbrechen
+    QCOMPARE(messages.texts(), QStringList{"Wollen Sie Ihre Arbeit beenden?"});
+    QVERIFY(w.form.isVisible());
+    QCOMPARE(persons->deactivations, 0);
+    QVERIFY(MainObject);
+    QVERIFY(w.form.close());
+    QCOMPARE(persons->deactivations, 1);
+    QVERIFY(!MainObject);
+}
+
+void MainFormTest::headerCreatesAndSwitchesApplications() {
+    Window w;
+    MainObject->UserIdent = TMainObject::NewRowIdent();
+    const QString first = createTestApplication(QStringLiteral("Erster Haushalt"));
+    ProbeDialog*& persons = w.probe(1);
+    w.form.Steps.executeMode = [&w](int mode) {
+        TOpenAntragDlg dialog(&w.form);
+        dialog.setMode(mode);
+        QTimer::singleShot(0, &dialog, [&dialog, mode] {
+            if (mode == TOpenAntragDlg::Create) {
+                QTest::keyClicks(dialog.Edit1, QStringLiteral("Zweiter Haushalt"));
+                QTest::mouseClick(dialog.SpeedButton1, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(dialog.MainList->viewport(), Qt::LeftButton, {},
+                                  dialog.MainList->visualItemRect(dialog.MainList->item(0)).center());
+                QTest::mouseClick(dialog.SpeedButton2, Qt::LeftButton);
+            }
+        });
+        return dialog.exec() == QDialog::Accepted;
+    };
+    w.form.MainBar->setVisible(true);
+    w.form.Image5->setVisible(true);
+    w.form.Image5->setEnabled(true);
+    QTest::mouseClick(w.form.Image5, Qt::LeftButton);
+    const QString second = MainObject->AntragIdent;
+    QVERIFY(second != first);
+    QCOMPARE(store::selectValue(QStringLiteral("SELECT count(*) FROM MAINHEADER")).toInt(), 2);
+    QVERIFY(w.form.Label1->text().contains(QStringLiteral("Zweiter Haushalt")));
+    QVERIFY(w.form.Image4->isVisible());
+    QVERIFY(w.form.Image5->isVisible());
+
+    QTest::mouseClick(w.form.Image4, Qt::LeftButton); // "Erster Haushalt" sorts first
+    QCOMPARE(MainObject->AntragIdent, first);
+    QVERIFY(w.form.Label1->text().contains(QStringLiteral("Erster Haushalt")));
+    w.click(1, 0); // the data dialogs read the open application when a page is shown
+    QVERIFY(persons);
+    QVERIFY(!persons->shown.isEmpty());
+}
+
+void MainFormTest::helpChoiceKeptPerUserAcrossRestart() {
+    TestHome home;
+    QVERIFY(home.ok());
+    const QString anna = TMainObject::NewRowIdent();
+    const QString bernd = TMainObject::NewRowIdent();
+    {
+        MainObject->UserIdent = anna;
+        TToolTipWindowDlg help;
+        store::help().showHelpAuto = [&help](int number) { help.ShowHelpAuto(number); };
+        help.ShowHelpAuto(2003);
+        QVERIFY(help.isVisible());
+        QTest::mouseClick(help.CheckBox1, Qt::LeftButton, {}, QPoint(6, help.CheckBox1->height() / 2));
+        QVERIFY(help.CheckBox1->isChecked());
+        store::help().showHelpAuto = nullptr;
+    }
+    // A restart: a new service object and a new window on the same program folder.
+    delete MainObject;
+    MainObject = new TMainObject;
+    QVERIFY(MainObject->ConnectDatabase());
+    MainObject->UserIdent = anna;
+    TToolTipWindowDlg again;
+    again.ShowHelpAuto(2004);
+    QVERIFY(again.CheckBox1->isChecked());
+    QVERIFY(!again.isVisible());
+    MainObject->UserIdent = bernd; // another user keeps his own choice
+    again.ShowHelpAuto(2004);
+    QVERIFY(!again.CheckBox1->isChecked());
+    QVERIFY(again.isVisible());
 }
 
 QTEST_MAIN(MainFormTest)
