@@ -466,13 +466,30 @@ void TMainFormDlg::Image2Click() {
 }
 
 void TMainFormDlg::Image5Click() {
+    const QString before = MainObject->AntragIdent;
+    QPointer<QMdiSubWindow> active = saveActiveDialog();
     Steps.executeMode(TOpenAntragDlg::Create);
+    if (!m_activeChild && MainObject && MainObject->AntragIdent == before) m_activeChild = active;
     if (!shell::programEnding() && !MainObject->AntragIdent.isEmpty()) showOpenApplication();
 }
 
 void TMainFormDlg::Image4Click() {
+    const QString before = MainObject->AntragIdent;
+    QPointer<QMdiSubWindow> active = saveActiveDialog();
     Steps.executeMode(TOpenAntragDlg::Open);
+    if (!m_activeChild && MainObject && MainObject->AntragIdent == before) m_activeChild = active;
     if (!shell::programEnding() && !MainObject->AntragIdent.isEmpty()) showOpenApplication();
+}
+
+QPointer<QMdiSubWindow> TMainFormDlg::saveActiveDialog() {
+    // Pending grid rows belong to the application they were typed for: written before another opens,
+    // and not a second time once the next application's dialog takes over.
+    QPointer<QMdiSubWindow> active = m_activeChild;
+    m_activeChild = nullptr;
+    if (active)
+        if (auto* dialog = qobject_cast<DataDialog*>(active->widget()))
+            guarded([dialog] { dialog->deactivate(); });
+    return active;
 }
 
 void TMainFormDlg::Image3Click() {

@@ -63,6 +63,8 @@ private:
     void FormClose();
     bool openFirstApplication();
     void showOpenApplication();
+    // Writes what the active data dialog holds; the window that was active.
+    QPointer<QMdiSubWindow> saveActiveDialog();
     void openApplicantDialog();
     void hostDialog(DataDialog* dialog);
     QPointer<QMdiSubWindow> m_activeChild;

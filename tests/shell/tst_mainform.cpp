@@ -296,7 +296,9 @@ void MainFormTest::headerCreatesAndSwitchesApplications() {
     w.form.MainBar->setVisible(true);
     w.form.Image5->setVisible(true);
     w.form.Image5->setEnabled(true);
+    w.click(1, 0);
     QTest::mouseClick(w.form.Image5, Qt::LeftButton);
+    QCOMPARE(persons->deactivations, 1); // its pending rows went to the first application
     const QString second = MainObject->AntragIdent;
     QVERIFY(second != first);
     QCOMPARE(store::selectValue(QStringLiteral("SELECT count(*) FROM MAINHEADER")).toInt(), 2);
@@ -304,12 +306,14 @@ void MainFormTest::headerCreatesAndSwitchesApplications() {
     QVERIFY(w.form.Image4->isVisible());
     QVERIFY(w.form.Image5->isVisible());
 
+    w.click(1, 0);
     QTest::mouseClick(w.form.Image4, Qt::LeftButton); // "Erster Haushalt" sorts first
     QCOMPARE(MainObject->AntragIdent, first);
     QVERIFY(w.form.Label1->text().contains(QStringLiteral("Erster Haushalt")));
+    QCOMPARE(persons->deactivations, 2);
     w.click(1, 0); // the data dialogs read the open application when a page is shown
-    QVERIFY(persons);
-    QVERIFY(!persons->shown.isEmpty());
+    QCOMPARE(persons->shown, (QList<int>{0, 0, 0}));
+    QCOMPARE(persons->deactivations, 2); // once per switch, not again when the applicant came up
 }
 
 void MainFormTest::helpChoiceKeptPerUserAcrossRestart() {
