@@ -6,6 +6,12 @@
 #include "TestHome.h"
 #include "ToolTipWindow.h"
 
+#if __has_include("PersonMainForm.h")
+#include "PersonMainForm.h"
+#define WITH_PERSONS
+#include <QTreeWidget>
+#endif
+
 #include <QMdiSubWindow>
 #include <QtTest>
 #include <stdexcept>
@@ -87,6 +93,7 @@ private slots:
     void closeBoxAsksAndSavesTheOpenDialog();
     void headerCreatesAndSwitchesApplications();
     void helpChoiceKeptPerUserAcrossRestart();
+    void personsListFollowsTheSwitch();
 };
 
 void MainFormTest::barHasItsPanelsAndItems() {
@@ -344,6 +351,43 @@ void MainFormTest::helpChoiceKeptPerUserAcrossRestart() {
     again.ShowHelpAuto(2004);
     QVERIFY(!again.CheckBox1->isChecked());
     QVERIFY(again.isVisible());
+}
+
+void MainFormTest::personsListFollowsTheSwitch() {
+#ifdef WITH_PERSONS
+    Window w;
+    ScriptedMessages messages;
+    MainObject->UserIdent = TMainObject::NewRowIdent();
+    for (const char* name : {"Alt", "Beck"}) {
+        const QString id = createTestApplication(QStringLiteral("Haushalt %1").arg(QLatin1String(name)));
+        store::execute(QStringLiteral("UPDATE PERSON SET PRS_NAME=? WHERE PRS_IDENT=?"),
+                       {QLatin1String(name) + QLatin1Char(' '), id});
+    }
+    w.form.Steps.executeMode = [&w](int mode) {
+        TOpenAntragDlg dialog(&w.form);
+        dialog.setMode(mode);
+        QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.SpeedButton2, Qt::LeftButton); });
+        return dialog.exec() == QDialog::Accepted;
+    };
+    w.form.MainBar->setVisible(true);
+    auto listed = [] {
+        QStringList names;
+        auto* persons = qobject_cast<TPersonMainFormDlg*>(store::DialogRegistry::instance().dialog(1, false));
+        for (int i = 0; persons && i < persons->PersonMainTRee->topLevelItemCount(); ++i)
+            names << persons->PersonMainTRee->topLevelItem(i)->text(1);
+        return names;
+    };
+    w.click(1, 0);
+    QCOMPARE(listed(), QStringList{"Beck"});
+    w.form.Image4->setVisible(true);
+    w.form.Image4->setEnabled(true);
+    QTest::mouseClick(w.form.Image4, Qt::LeftButton); // the first of the list: "Haushalt Alt"
+    QCOMPARE(MainObject->AntragSign, QStringLiteral("Haushalt Alt"));
+    w.click(1, 0);
+    QCOMPARE(listed(), QStringList{"Alt"});
+#else
+    QSKIP("the persons dialog is not part of this build");
+#endif
 }
 
 QTEST_MAIN(MainFormTest)
