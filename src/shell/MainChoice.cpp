@@ -68,10 +68,10 @@ TMainChoiceDlg::TMainChoiceDlg(QWidget* parent)
         buttons->addWidget(b);
     }
     SpeedButton3->setVisible(false);
-    auto* hint =
-        new QLabel(QStringLiteral("Legen Sie einen weiteren Antrag an oder öffnen Sie einen gespeicherten, um ihn "
-                                  "weiter auszufüllen, zu prüfen oder auszudrucken."),
-                   middle);
+    auto* hint = new QLabel(
+        QStringLiteral("Legen Sie einen weiteren Antrag an oder öffnen Sie einen gespeicherten, um ihn "
+                       "weiter auszufüllen, zu prüfen oder auszudrucken."),
+        middle);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #55558A;"));
     buttons->addWidget(hint);

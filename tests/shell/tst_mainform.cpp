@@ -1,8 +1,8 @@
 #include "DataDialog.h"
-#include "OpenAntrag.h"
-#include "Sql.h"
 #include "MainFormUnit.h"
+#include "OpenAntrag.h"
 #include "ServerObjects.h"
+#include "Sql.h"
 #include "TestHome.h"
 #include "ToolTipWindow.h"
 
