@@ -1,5 +1,7 @@
 #include "MainChoice.h"
 
+#include "Messages.h"
+#include "ProgramEnd.h"
 #include "ShellWidgets.h"
 
 #include <QLabel>
@@ -65,13 +67,11 @@ TMainChoiceDlg::TMainChoiceDlg(QWidget* parent)
         b->setMinimumHeight(44);
         buttons->addWidget(b);
     }
-    SpeedButton1->setVisible(false);
-    SpeedButton1->setEnabled(false);
     SpeedButton3->setVisible(false);
-    auto* hint =
-        new QLabel(QStringLiteral("Öffnen Sie einen gespeicherten Antrag, um ihn weiter auszufüllen, "
-                                  "zu prüfen oder auszudrucken."),
-                   middle);
+    auto* hint = new QLabel(
+        QStringLiteral("Legen Sie einen weiteren Antrag an oder öffnen Sie einen gespeicherten, um ihn "
+                       "weiter auszufüllen, zu prüfen oder auszudrucken."),
+        middle);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #55558A;"));
     buttons->addWidget(hint);
@@ -99,4 +99,10 @@ void TMainChoiceDlg::showEvent(QShowEvent* event) {
 void TMainChoiceDlg::choose(int step) {
     m_step = step;
     accept();
+}
+
+void TMainChoiceDlg::reject() {
+    if (!store::Messages::confirmYesCancel(QStringLiteral("Wollen Sie Ihre Arbeit beenden?"))) return;
+    QDialog::reject();
+    shell::endProgram();
 }

@@ -19,6 +19,9 @@ public:
     QPushButton* SpeedButton2; // Bestehenden Antrag bearbeiten
     QPushButton* SpeedButton3; // Änderungsmitteilung erstellen
 
+    // The close box and Escape: the question of the exit button; the program ends on Yes.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -187,6 +187,7 @@ TMainFormDlg::TMainFormDlg(QWidget* parent)
                                 QStringLiteral("Image3"), header);
     for (QToolButton* b : {Image2, Image5, Image4, Image3})
         headerLayout->addWidget(b);
+    // Creating and switching are offered once an application is open; deleting one is not offered.
     for (QToolButton* b : {Image5, Image4, Image3}) {
         b->setVisible(false);
         b->setEnabled(false);
@@ -398,6 +399,10 @@ void TMainFormDlg::showOpenApplication() {
     Label1->setText(QStringLiteral("Antrag ") + MainObject->AntragSign + QStringLiteral(" vom ") +
                     kGerman.toString(MainObject->AntragDate, QStringLiteral("dd.MM.yyyy")));
     MainBar->setVisible(true);
+    for (QToolButton* b : {Image5, Image4}) {
+        b->setVisible(true);
+        b->setEnabled(true);
+    }
     Panel2->setVisible(false);
     MdiArea->setVisible(true);
     openApplicantDialog();
@@ -455,17 +460,36 @@ void TMainFormDlg::Timer1Timer() {
 }
 
 void TMainFormDlg::Image2Click() {
-    if (store::Messages::confirmYesCancel(QStringLiteral("Wollen Sie Ihre Arbeit beenden?"))) close();
+    if (!store::Messages::confirmYesCancel(QStringLiteral("Wollen Sie Ihre Arbeit beenden?"))) return;
+    m_endConfirmed = true;
+    close();
 }
 
 void TMainFormDlg::Image5Click() {
+    const QString before = MainObject->AntragIdent;
+    QPointer<QMdiSubWindow> active = saveActiveDialog();
     Steps.executeMode(TOpenAntragDlg::Create);
+    if (!m_activeChild && MainObject && MainObject->AntragIdent == before) m_activeChild = active;
     if (!shell::programEnding() && !MainObject->AntragIdent.isEmpty()) showOpenApplication();
 }
 
 void TMainFormDlg::Image4Click() {
+    const QString before = MainObject->AntragIdent;
+    QPointer<QMdiSubWindow> active = saveActiveDialog();
     Steps.executeMode(TOpenAntragDlg::Open);
+    if (!m_activeChild && MainObject && MainObject->AntragIdent == before) m_activeChild = active;
     if (!shell::programEnding() && !MainObject->AntragIdent.isEmpty()) showOpenApplication();
+}
+
+QPointer<QMdiSubWindow> TMainFormDlg::saveActiveDialog() {
+    // Pending grid rows belong to the application they were typed for: written before another opens,
+    // and not a second time once the next application's dialog takes over.
+    QPointer<QMdiSubWindow> active = m_activeChild;
+    m_activeChild = nullptr;
+    if (active)
+        if (auto* dialog = qobject_cast<DataDialog*>(active->widget()))
+            guarded([dialog] { dialog->deactivate(); });
+    return active;
 }
 
 void TMainFormDlg::Image3Click() {
@@ -477,6 +501,13 @@ void TMainFormDlg::Image3Click() {
 }
 
 void TMainFormDlg::closeEvent(QCloseEvent* event) {
+    // The close box is the exit button's twin; an end already decided asks nothing more.
+    if (!m_endConfirmed && !shell::programEnding() && MainObject && isVisible() &&
+        !store::Messages::confirmYesCancel(QStringLiteral("Wollen Sie Ihre Arbeit beenden?"))) {
+        event->ignore();
+        return;
+    }
+    m_endConfirmed = true;
     FormClose();
     event->accept();
 }

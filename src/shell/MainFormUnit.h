@@ -36,8 +36,8 @@ public:
     QLabel* Label1;
     QToolButton* Image2; // Programm beenden
     QToolButton* Image3; // Aktuellen Antrag löschen (hidden)
-    QToolButton* Image4; // Bestehenden Antrag öffnen (hidden)
-    QToolButton* Image5; // Neuen Antrag anlegen (hidden)
+    QToolButton* Image4; // Bestehenden Antrag öffnen
+    QToolButton* Image5; // Neuen Antrag anlegen
     NavigationBar* MainBar;
     QWidget* Panel2;
     QMdiArea* MdiArea;
@@ -63,10 +63,13 @@ private:
     void FormClose();
     bool openFirstApplication();
     void showOpenApplication();
+    // Writes what the active data dialog holds; the window that was active.
+    QPointer<QMdiSubWindow> saveActiveDialog();
     void openApplicantDialog();
     void hostDialog(DataDialog* dialog);
     QPointer<QMdiSubWindow> m_activeChild;
     QPointer<QWidget> m_placeholder;
+    bool m_endConfirmed = false;
 };
 
 // Registers the data dialogs of the navigation panels (panel -> factory) with the dialog registry.

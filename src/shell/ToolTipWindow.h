@@ -21,7 +21,11 @@ public:
     QTextBrowser* WebBrowser1;
 
 private:
+    // The check box follows the logged-in user; the choice is kept in SETTING.INI under the user.
+    void loadUserChoice();
+    void placeBesideForm();
     int m_number = 0;
+    QString m_user;
 };
 
 extern TToolTipWindowDlg* ToolTipWindowDlg;

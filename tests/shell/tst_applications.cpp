@@ -56,6 +56,7 @@ private slots:
     void openListsAllSortedAndSetsTheApplication();
     void backAndCancel();
     void choiceOffersOpening();
+    void choiceCloseBoxAsksToEnd();
 };
 
 void ApplicationsTest::createWritesTheOnceRows() {
@@ -202,14 +203,33 @@ void ApplicationsTest::choiceOffersOpening() {
     TMainChoiceDlg dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QVERIFY(!dialog.SpeedButton1->isVisible());
-    QVERIFY(!dialog.SpeedButton1->isEnabled());
+    QVERIFY(dialog.SpeedButton1->isVisible());
+    QVERIFY(dialog.SpeedButton1->isEnabled());
     QVERIFY(!dialog.SpeedButton3->isVisible());
     QVERIFY(dialog.SpeedButton2->isVisible());
     QCOMPARE(dialog.chosenStep(), int(TMainChoiceDlg::NoStep));
     QTest::mouseClick(dialog.SpeedButton2, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosenStep(), int(TMainChoiceDlg::OpenApplication));
+}
+
+void ApplicationsTest::choiceCloseBoxAsksToEnd() {
+    TestHome home(false);
+    bool ended = false;
+    shell::setProgramEndHandler([&] { ended = true; });
+    ScriptedMessages messages;
+    messages.answer({store::Answer::Cancel, store::Answer::Yes});
+    TMainChoiceDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.close(); // the close box
+    QCOMPARE(messages.texts(), QStringList{"Wollen Sie Ihre Arbeit beenden?"});
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!ended);
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(ended);
+    shell::setProgramEndHandler(nullptr);
 }
 
 QTEST_MAIN(ApplicationsTest)

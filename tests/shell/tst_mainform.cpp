@@ -1,8 +1,16 @@
 #include "DataDialog.h"
 #include "MainFormUnit.h"
+#include "OpenAntrag.h"
 #include "ServerObjects.h"
+#include "Sql.h"
 #include "TestHome.h"
 #include "ToolTipWindow.h"
+
+#if __has_include("PersonMainForm.h")
+#include "PersonMainForm.h"
+#define WITH_PERSONS
+#include <QTreeWidget>
+#endif
 
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -82,6 +90,10 @@ private slots:
     void closeSurvivesAFailingDeactivation();
     void exitButtonAsksFirst();
     void helpWindowOpensAutomaticallyUntilSwitchedOff();
+    void closeBoxAsksAndSavesTheOpenDialog();
+    void headerCreatesAndSwitchesApplications();
+    void helpChoiceKeptPerUserAcrossRestart();
+    void personsListFollowsTheSwitch();
 };
 
 void MainFormTest::barHasItsPanelsAndItems() {
@@ -180,6 +192,7 @@ void MainFormTest::changingTheActiveDialogDeactivatesThePrevious() {
 
 void MainFormTest::closeCompletesWithoutAnyDataDialog() {
     Window w;
+    ScriptedMessages messages;
     QVERIFY(MainObject);
     QVERIFY(w.form.close());
     QVERIFY(!MainObject);
@@ -187,6 +200,7 @@ void MainFormTest::closeCompletesWithoutAnyDataDialog() {
 
 void MainFormTest::closeSurvivesAFailingDeactivation() {
     Window w;
+    ScriptedMessages messages;
     ProbeDialog*& assets = w.probe(2, 13);
     ProbeDialog*& persons = w.probe(1, 8, true);
     w.form.MainBar->setVisible(true);
@@ -217,13 +231,16 @@ void MainFormTest::helpWindowOpensAutomaticallyUntilSwitchedOff() {
     Window w;
     TToolTipWindowDlg help(&w.form);
     ToolTipWindowDlg = &help;
-    QCOMPARE(help.windowTitle(), QStringLiteral("ToolTip"));
-    QCOMPARE(help.size(), QSize(400, 657));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
 
     // The data dialogs reach the window through the store's help operations.
     store::help().showHelpAuto(2003);
     QVERIFY(help.isVisible());
     QCOMPARE(help.shownNumber(), 2003);
+    QCOMPARE(help.size(), QSize(400, 657));
+    // At the right edge of the main window, clear of its left-hand input columns.
+    QCOMPARE(help.geometry().right(), w.form.geometry().right());
+    QVERIFY(help.geometry().left() > w.form.geometry().left() + w.form.width() / 2);
     QVERIFY(help.WebBrowser1->toPlainText().contains(QStringLiteral("Personen")));
     store::help().showHelpAuto(2004); // an open window follows the pages
     QCOMPARE(help.shownNumber(), 2004);
@@ -244,6 +261,133 @@ void MainFormTest::helpWindowOpensAutomaticallyUntilSwitchedOff() {
     store::help().showHelp(2099);
     QVERIFY(help.WebBrowser1->toPlainText().contains(QStringLiteral("2099.htm ist nicht vorhanden")));
     ToolTipWindowDlg = nullptr;
+}
+
+void MainFormTest::closeBoxAsksAndSavesTheOpenDialog() {
+    Window w;
+    ProbeDialog*& persons = w.probe(1);
+    w.form.MainBar->setVisible(true);
+    w.click(1, 0);
+    ScriptedMessages messages;
+    messages.answer({store::Answer::Cancel, store::Answer::Yes});
+    QVERIFY(!w.form.close()); // the close box, answered with Abbrechen
+    QCOMPARE(messages.texts(), QStringList{"Wollen Sie Ihre Arbeit beenden?"});
+    QVERIFY(w.form.isVisible());
+    QCOMPARE(persons->deactivations, 0);
+    QVERIFY(MainObject);
+    QVERIFY(w.form.close());
+    QCOMPARE(persons->deactivations, 1);
+    QVERIFY(!MainObject);
+}
+
+void MainFormTest::headerCreatesAndSwitchesApplications() {
+    Window w;
+    MainObject->UserIdent = TMainObject::NewRowIdent();
+    const QString first = createTestApplication(QStringLiteral("Erster Haushalt"));
+    ProbeDialog*& persons = w.probe(1);
+    w.form.Steps.executeMode = [&w](int mode) {
+        TOpenAntragDlg dialog(&w.form);
+        dialog.setMode(mode);
+        QTimer::singleShot(0, &dialog, [&dialog, mode] {
+            if (mode == TOpenAntragDlg::Create) {
+                QTest::keyClicks(dialog.Edit1, QStringLiteral("Zweiter Haushalt"));
+                QTest::mouseClick(dialog.SpeedButton1, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(dialog.MainList->viewport(), Qt::LeftButton, {},
+                                  dialog.MainList->visualItemRect(dialog.MainList->item(0)).center());
+                QTest::mouseClick(dialog.SpeedButton2, Qt::LeftButton);
+            }
+        });
+        return dialog.exec() == QDialog::Accepted;
+    };
+    w.form.MainBar->setVisible(true);
+    w.form.Image5->setVisible(true);
+    w.form.Image5->setEnabled(true);
+    w.click(1, 0);
+    QTest::mouseClick(w.form.Image5, Qt::LeftButton);
+    QCOMPARE(persons->deactivations, 1); // its pending rows went to the first application
+    const QString second = MainObject->AntragIdent;
+    QVERIFY(second != first);
+    QCOMPARE(store::selectValue(QStringLiteral("SELECT count(*) FROM MAINHEADER")).toInt(), 2);
+    QVERIFY(w.form.Label1->text().contains(QStringLiteral("Zweiter Haushalt")));
+    QVERIFY(w.form.Image4->isVisible());
+    QVERIFY(w.form.Image5->isVisible());
+
+    w.click(1, 0);
+    QTest::mouseClick(w.form.Image4, Qt::LeftButton); // "Erster Haushalt" sorts first
+    QCOMPARE(MainObject->AntragIdent, first);
+    QVERIFY(w.form.Label1->text().contains(QStringLiteral("Erster Haushalt")));
+    QCOMPARE(persons->deactivations, 2);
+    w.click(1, 0); // the data dialogs read the open application when a page is shown
+    QCOMPARE(persons->shown, (QList<int>{0, 0, 0}));
+    QCOMPARE(persons->deactivations, 2); // once per switch, not again when the applicant came up
+}
+
+void MainFormTest::helpChoiceKeptPerUserAcrossRestart() {
+    TestHome home;
+    QVERIFY(home.ok());
+    const QString anna = TMainObject::NewRowIdent();
+    const QString bernd = TMainObject::NewRowIdent();
+    {
+        MainObject->UserIdent = anna;
+        TToolTipWindowDlg help;
+        store::help().showHelpAuto = [&help](int number) { help.ShowHelpAuto(number); };
+        help.ShowHelpAuto(2003);
+        QVERIFY(help.isVisible());
+        QTest::mouseClick(help.CheckBox1, Qt::LeftButton, {}, QPoint(6, help.CheckBox1->height() / 2));
+        QVERIFY(help.CheckBox1->isChecked());
+        store::help().showHelpAuto = nullptr;
+    }
+    // A restart: a new service object and a new window on the same program folder.
+    delete MainObject;
+    MainObject = new TMainObject;
+    QVERIFY(MainObject->ConnectDatabase());
+    MainObject->UserIdent = anna;
+    TToolTipWindowDlg again;
+    again.ShowHelpAuto(2004);
+    QVERIFY(again.CheckBox1->isChecked());
+    QVERIFY(!again.isVisible());
+    MainObject->UserIdent = bernd; // another user keeps his own choice
+    again.ShowHelpAuto(2004);
+    QVERIFY(!again.CheckBox1->isChecked());
+    QVERIFY(again.isVisible());
+}
+
+void MainFormTest::personsListFollowsTheSwitch() {
+#ifdef WITH_PERSONS
+    Window w;
+    ScriptedMessages messages;
+    MainObject->UserIdent = TMainObject::NewRowIdent();
+    for (const char* name : {"Alt", "Beck"}) {
+        const QString id = createTestApplication(QStringLiteral("Haushalt %1").arg(QLatin1String(name)));
+        store::execute(QStringLiteral("UPDATE PERSON SET PRS_NAME=? WHERE PRS_IDENT=?"),
+                       {QLatin1String(name) + QLatin1Char(' '), id});
+    }
+    w.form.Steps.executeMode = [&w](int mode) {
+        TOpenAntragDlg dialog(&w.form);
+        dialog.setMode(mode);
+        QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.SpeedButton2, Qt::LeftButton); });
+        return dialog.exec() == QDialog::Accepted;
+    };
+    w.form.MainBar->setVisible(true);
+    auto listed = [] {
+        QStringList names;
+        auto* persons = qobject_cast<TPersonMainFormDlg*>(store::DialogRegistry::instance().dialog(1, false));
+        for (int i = 0; persons && i < persons->PersonMainTRee->topLevelItemCount(); ++i)
+            names << persons->PersonMainTRee->topLevelItem(i)->text(1);
+        return names;
+    };
+    w.click(1, 0);
+    QCOMPARE(listed(), QStringList{"Beck"});
+    w.form.Image4->setVisible(true);
+    w.form.Image4->setEnabled(true);
+    QTest::mouseClick(w.form.Image4, Qt::LeftButton); // the first of the list: "Haushalt Alt"
+    QCOMPARE(MainObject->AntragSign, QStringLiteral("Haushalt Alt"));
+    w.click(1, 0);
+    QCOMPARE(listed(), QStringList{"Alt"});
+#else
+    QSKIP("the persons dialog is not part of this build");
+#endif
 }
 
 QTEST_MAIN(MainFormTest)
