@@ -41,6 +41,19 @@ bool openDatabase()
     return false;
 }
 
+bool openApplicationNamed(const QString& name)
+{
+    const QString ident = store::readText(store::selectValue(
+        QStringLiteral("SELECT BDG_IDENT FROM MAINHEADER WHERE BDG_SIGN = ?"), {name}, store::OnError::Ignore));
+    if (ident.isEmpty()) {
+        err() << QStringLiteral("Es gibt keinen Antrag mit dem Namen \"%1\".").arg(name) << Qt::endl;
+        return false;
+    }
+    MainObject->AntragIdent = ident;
+    MainObject->AntragSign = name;
+    return true;
+}
+
 int runInit(const QStringList& args)
 {
     if (!args.isEmpty()) {

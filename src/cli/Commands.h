@@ -13,5 +13,7 @@ int runImport(const QStringList& args);
 
 // Opens the program folder's database as the one connection; prints why when it cannot.
 bool openDatabase();
+// Makes the application of that name the open one; false, with a German message, when there is none.
+bool openApplicationNamed(const QString& name);
 
 } // namespace cli

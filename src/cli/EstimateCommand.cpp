@@ -86,15 +86,8 @@ int runEstimate(const QStringList& args) {
     }
     if (!openDatabase()) return 1;
 
-    const QString ident = store::readText(
-        store::selectValue(QStringLiteral("SELECT BDG_IDENT FROM MAINHEADER WHERE BDG_SIGN = ?"), {call.name},
-                           store::OnError::Ignore));
-    if (ident.isEmpty()) {
-        err << QStringLiteral("Es gibt keinen Antrag mit dem Namen \"%1\".").arg(call.name) << "\n";
-        return 1;
-    }
-    MainObject->AntragIdent = ident;
-    MainObject->AntragSign = call.name;
+    if (!openApplicationNamed(call.name)) return 1;
+    const QString ident = MainObject->AntragIdent;
 
     std::optional<estimate::EstimateRun> run = estimate::RunEstimate(ident, call.day, &error);
     if (!run) {

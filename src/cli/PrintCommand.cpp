@@ -145,15 +145,8 @@ int runPrint(const QStringList& args) {
         err << error << "\n" << kPrintUsage;
         return 2;
     }
-    if (!openDatabase()) return 1;
-    const QString ident = store::readText(store::selectValue(
-        QStringLiteral("SELECT BDG_IDENT FROM MAINHEADER WHERE BDG_SIGN = ?"), {call.name}, store::OnError::Ignore));
-    if (ident.isEmpty()) {
-        err << QStringLiteral("Es gibt keinen Antrag mit dem Namen \"%1\".").arg(call.name) << "\n";
-        return 1;
-    }
-    MainObject->AntragIdent = ident;
-    MainObject->AntragSign = call.name;
+    if (!openDatabase() || !openApplicationNamed(call.name)) return 1;
+    const QString ident = MainObject->AntragIdent;
 
     CliSink sink(call.pdf);
     printing::PrintEngine engine(sink, call.preview ? printing::Mode::Preview : printing::Mode::Direct,
